@@ -1,0 +1,330 @@
+#include "numeric/numeric.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <system_error>
+
+namespace vapentis {
+
+CalcFailure::CalcFailure(Kind kind, std::string input) : kind_(kind), input_(std::move(input)) {}
+
+const char* CalcFailure::what() const noexcept { return FailureMessage(kind_).data(); }
+
+std::string_view FailureMessage(CalcFailure::Kind kind) {
+  switch (kind) {
+    case CalcFailure::Kind::NotANumber:
+      return "输入的内容不是数字。";
+    case CalcFailure::Kind::DivisionByZero:
+      return "计算中除数为零。";
+    case CalcFailure::Kind::Overflow:
+      return "计算溢出：数值超出范围或运算无效。";
+    case CalcFailure::Kind::InvalidArgument:
+      return "数学函数收到无效的参数：对零或负数取对数，或对负数开非整数次幂。";
+  }
+  return "计算失败。";
+}
+
+std::string_view KindName(CalcFailure::Kind kind) {
+  switch (kind) {
+    case CalcFailure::Kind::NotANumber:
+      return "NotANumber";
+    case CalcFailure::Kind::DivisionByZero:
+      return "DivisionByZero";
+    case CalcFailure::Kind::Overflow:
+      return "Overflow";
+    case CalcFailure::Kind::InvalidArgument:
+      return "InvalidArgument";
+  }
+  return "Unknown";
+}
+
+namespace {
+
+// One character of input after folding the full-width forms of Chinese input
+// methods to ASCII. `length` is the number of bytes it took.
+struct Folded {
+  char ascii;  // '\0' when the character has no ASCII meaning here
+  std::size_t length;
+};
+
+Folded FoldAt(std::string_view text, std::size_t i) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
+  const std::size_t left = text.size() - i;
+  if (byte(0) < 0x80) return {text[i], 1};
+  if (left >= 3 && byte(0) == 0xE3 && byte(1) == 0x80) {
+    if (byte(2) == 0x80) return {' ', 3};  // U+3000 ideographic space
+    if (byte(2) == 0x82) return {'.', 3};  // U+3002 ideographic full stop
+  }
+  if (left >= 3 && byte(0) == 0xEF && byte(1) == 0xBC) {
+    const unsigned char c = byte(2);
+    if (c >= 0x90 && c <= 0x99) return {static_cast<char>('0' + (c - 0x90)), 3};
+    switch (c) {
+      case 0x8B:
+        return {'+', 3};
+      case 0x8C:
+        return {',', 3};
+      case 0x8D:
+        return {'-', 3};
+      case 0x8E:
+        return {'.', 3};
+      case 0xA5:
+        return {'E', 3};
+      default:
+        break;
+    }
+  }
+  if (left >= 3 && byte(0) == 0xEF && byte(1) == 0xBD && byte(2) == 0x85) return {'e', 3};
+  return {'\0', 1};
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+[[noreturn]] void NotANumber() { throw CalcFailure(CalcFailure::Kind::NotANumber); }
+
+}  // namespace
+
+double ParseNumber(std::string_view text, char decimal_separator) {
+  // Fold to ASCII first; the grammar below then runs on plain characters.
+  std::string s;
+  s.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const Folded f = FoldAt(text, i);
+    if (f.ascii == '\0') NotANumber();
+    s.push_back(f.ascii);
+    i += f.length;
+  }
+
+  std::size_t i = 0;
+  const std::size_t n = s.size();
+  while (i < n && IsBlank(s[i])) ++i;
+  bool negative = false;
+  if (i < n && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+
+  // Canonical text for from_chars: digits, one '.', exponent.
+  std::string canonical;
+  canonical.reserve(n + 2);
+  std::size_t mantissa_digits = 0;
+  std::size_t integer_digits = 0;
+  std::size_t first_nonzero = std::string::npos;
+  bool separator_seen = false;
+  for (; i < n; ++i) {
+    const char c = s[i];
+    if (IsDigit(c)) {
+      if (c != '0' && first_nonzero == std::string::npos) first_nonzero = mantissa_digits;
+      canonical.push_back(c);
+      ++mantissa_digits;
+      if (!separator_seen) ++integer_digits;
+    } else if (!separator_seen && (c == decimal_separator || c == '.')) {
+      separator_seen = true;
+      canonical.push_back('.');
+    } else {
+      break;
+    }
+  }
+  if (mantissa_digits == 0) NotANumber();
+
+  long long exponent = 0;
+  if (i < n && (s[i] == 'e' || s[i] == 'E')) {
+    canonical.push_back('e');
+    ++i;
+    bool exponent_negative = false;
+    if (i < n && (s[i] == '+' || s[i] == '-')) {
+      exponent_negative = s[i] == '-';
+      canonical.push_back(s[i++]);
+    }
+    const std::size_t exponent_start = i;
+    for (; i < n && IsDigit(s[i]); ++i) {
+      canonical.push_back(s[i]);
+      if (exponent < 1'000'000'000) exponent = exponent * 10 + (s[i] - '0');
+    }
+    if (i == exponent_start) NotANumber();
+    if (exponent_negative) exponent = -exponent;
+  }
+  while (i < n && IsBlank(s[i])) ++i;
+  if (i != n) NotANumber();
+
+  double value = 0.0;
+  const auto [end, ec] =
+      std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
+  if (end != canonical.data() + canonical.size()) NotANumber();
+  if (ec == std::errc::result_out_of_range) {
+    // Too small for a double: zero, as the hardware would round it.
+    // Decimal exponent of the first significant digit tells the two directions apart.
+    const long long magnitude = static_cast<long long>(integer_digits) - 1 -
+                                static_cast<long long>(first_nonzero) + exponent;
+    if (magnitude < 0) return negative ? -0.0 : 0.0;
+    throw CalcFailure(CalcFailure::Kind::Overflow);
+  }
+  if (ec != std::errc()) NotANumber();
+  return negative ? -value : value;
+}
+
+double ParseInput(std::string_view text, std::string_view input, char decimal_separator) {
+  try {
+    return ParseNumber(text, decimal_separator);
+  } catch (const CalcFailure& failure) {
+    throw CalcFailure(failure.kind(), std::string(input));
+  }
+}
+
+namespace {
+
+constexpr std::array<double, 23> kExactPowersOfTen = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+double PowerOfTen(int places) {
+  if (places < static_cast<int>(kExactPowersOfTen.size())) return kExactPowersOfTen[places];
+  return std::pow(10.0, places);
+}
+
+// Nearest whole number, ties to the even neighbour, whatever the rounding mode.
+double NearestEven(double v) {
+  const double floor = std::floor(v);
+  const double fraction = v - floor;  // exact for |v| < 2^52; larger v are whole
+  if (fraction > 0.5) return floor + 1.0;
+  if (fraction < 0.5) return floor;
+  return std::fmod(floor, 2.0) == 0.0 ? floor : floor + 1.0;
+}
+
+}  // namespace
+
+double RoundHalfEven(double x, int places) {
+  if (places < 0 || !std::isfinite(x)) return x;
+  const double scale = PowerOfTen(places);
+  const double scaled = x * scale;
+  if (!std::isfinite(scaled)) return x;
+  return NearestEven(scaled) / scale;
+}
+
+std::string NumberText(double x, char decimal_separator) {
+  if (x == 0.0 || !std::isfinite(x)) {
+    if (std::isnan(x)) return "NaN";
+    if (std::isinf(x)) return x < 0 ? "-Inf" : "Inf";
+    return "0";
+  }
+  // d.dddddddddddddde±XXX, correctly rounded to 15 significant digits.
+  std::array<char, 32> buf{};
+  const auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(x),
+                                       std::chars_format::scientific, 14);
+  (void)ec;
+  std::string digits;
+  digits.reserve(15);
+  const char* p = buf.data();
+  for (; p < end && *p != 'e'; ++p) {
+    if (*p != '.') digits.push_back(*p);
+  }
+  int e = 0;
+  std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), end, e);
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  const int k = static_cast<int>(digits.size());
+
+  std::string out;
+  if (x < 0) out.push_back('-');
+  const int fraction_digits = std::max(0, k - 1 - e);
+  if (e < 15 && fraction_digits <= 15) {
+    if (e < 0) {
+      out.push_back('0');
+      out.push_back(decimal_separator);
+      out.append(static_cast<std::size_t>(-e - 1), '0');
+      out += digits;
+    } else {
+      const std::size_t integer_digits = static_cast<std::size_t>(e) + 1;
+      if (digits.size() <= integer_digits) {
+        out += digits;
+        out.append(integer_digits - digits.size(), '0');
+      } else {
+        out.append(digits, 0, integer_digits);
+        out.push_back(decimal_separator);
+        out.append(digits, integer_digits);
+      }
+    }
+    return out;
+  }
+  out.push_back(digits[0]);
+  if (k > 1) {
+    out.push_back(decimal_separator);
+    out.append(digits, 1);
+  }
+  out.push_back('E');
+  out.push_back(e < 0 ? '-' : '+');
+  const int magnitude = e < 0 ? -e : e;
+  if (magnitude < 10) out.push_back('0');
+  out += std::to_string(magnitude);
+  return out;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) text += "\r\n";
+    text += lines[i];
+  }
+  return text;
+}
+
+void Checked::record(double a, double b, double result) noexcept {
+  if (std::isnan(result) && !std::isnan(a) && !std::isnan(b)) invalid_ = true;
+  if (std::isinf(result) && std::isfinite(a) && std::isfinite(b)) overflow_ = true;
+}
+
+double Checked::add(double a, double b) noexcept {
+  const double r = a + b;
+  record(a, b, r);
+  return r;
+}
+
+double Checked::sub(double a, double b) noexcept {
+  const double r = a - b;
+  record(a, b, r);
+  return r;
+}
+
+double Checked::mul(double a, double b) noexcept {
+  const double r = a * b;
+  record(a, b, r);
+  return r;
+}
+
+double Checked::div(double a, double b) noexcept {
+  if (b == 0.0) {
+    // 0/0 is an invalid operation; finite/0 a division by zero; inf/0 is exact.
+    if (a == 0.0) {
+      invalid_ = true;
+    } else if (std::isfinite(a)) {
+      division_by_zero_ = true;
+    }
+  }
+  const double r = a / b;
+  if (b != 0.0) record(a, b, r);
+  return r;
+}
+
+double Checked::pow(double base, double exponent) {
+  if (base < 0.0 && std::isfinite(exponent) && std::trunc(exponent) != exponent) {
+    throw CalcFailure(CalcFailure::Kind::InvalidArgument);
+  }
+  if (base == 0.0 && exponent < 0.0) division_by_zero_ = true;
+  const double r = std::pow(base, exponent);
+  if (base != 0.0) record(base, exponent, r);
+  return r;
+}
+
+double Checked::log(double x) {
+  if (!(x > 0.0)) throw CalcFailure(CalcFailure::Kind::InvalidArgument);
+  return std::log(x);
+}
+
+void Checked::check() {
+  const bool division_by_zero = division_by_zero_;
+  const bool overflow = overflow_ || invalid_;
+  division_by_zero_ = overflow_ = invalid_ = false;
+  if (division_by_zero) throw CalcFailure(CalcFailure::Kind::DivisionByZero);
+  if (overflow) throw CalcFailure(CalcFailure::Kind::Overflow);
+}
+
+}  // namespace vapentis

@@ -1,0 +1,77 @@
+// Shared numeric rules: reading numbers typed by the user, checked arithmetic,
+// rounding, and writing the numbers and lines that every result box shows.
+#pragma once
+
+#include <exception>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vapentis {
+
+// Why a calculation stopped. Thrown by conversions, arithmetic checks and the
+// domain checks of the mathematical functions; never caught by a calculation.
+class CalcFailure : public std::exception {
+ public:
+  enum class Kind { NotANumber, DivisionByZero, Overflow, InvalidArgument };
+
+  explicit CalcFailure(Kind kind, std::string input = {});
+
+  Kind kind() const noexcept { return kind_; }
+  // Name of the input whose text failed to convert; empty for other failures.
+  const std::string& input() const noexcept { return input_; }
+  // The Chinese message the window shows; it names the kind.
+  const char* what() const noexcept override;
+
+ private:
+  Kind kind_;
+  std::string input_;
+};
+
+std::string_view FailureMessage(CalcFailure::Kind kind);
+// Stable ASCII name of a kind ("NotANumber", ...), for machine-readable output.
+std::string_view KindName(CalcFailure::Kind kind);
+
+// Text typed into an input box to the nearest double. Throws NotANumber for
+// text that is not a number and Overflow beyond the double range.
+double ParseNumber(std::string_view text, char decimal_separator = '.');
+
+// ParseNumber, with a failure tagged by the input it came from.
+double ParseInput(std::string_view text, std::string_view input, char decimal_separator = '.');
+
+// x rounded to `places` decimals, ties to even, in double arithmetic.
+double RoundHalfEven(double x, int places);
+
+// The text a result line shows for x: at most 15 significant digits.
+std::string NumberText(double x, char decimal_separator = '.');
+
+// Result lines joined with "\r\n", none after the last line.
+std::string JoinLines(const std::vector<std::string>& lines);
+
+// Arithmetic that records the floating-point conditions of each operation, so
+// that a failure cannot be folded away by the optimiser. One statement is a
+// chain of operations followed by check().
+class Checked {
+ public:
+  double add(double a, double b) noexcept;
+  double sub(double a, double b) noexcept;
+  double mul(double a, double b) noexcept;
+  double div(double a, double b) noexcept;
+  // Power: throws InvalidArgument for a negative base and a non-whole exponent.
+  double pow(double base, double exponent);
+  // Natural logarithm: throws InvalidArgument for zero and negative numbers.
+  double log(double x);
+
+  // Throws DivisionByZero or Overflow if a condition was raised since the
+  // last clear (division by zero wins), then clears the conditions.
+  void check();
+
+ private:
+  void record(double a, double b, double result) noexcept;
+
+  bool division_by_zero_ = false;
+  bool overflow_ = false;
+  bool invalid_ = false;
+};
+
+}  // namespace vapentis

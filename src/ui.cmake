@@ -1,0 +1,1 @@
+# placeholder: the window comes next

@@ -1,0 +1,1 @@
+# placeholder: the window tests come next
