@@ -13,15 +13,16 @@ function(vapentis_warnings target)
   endif()
 endfunction()
 
-# Sources of one folder split by role: *_tab files belong to the window, the
-# rest to the Qt-free core.
+# Sources of one folder split by role: the shell folder and *_tab files belong
+# to the window, the rest to the Qt-free core.
 function(vapentis_sources dir core_var ui_var)
   file(GLOB all CONFIGURE_DEPENDS "${dir}/*.cpp" "${dir}/*.h")
   set(core "")
   set(ui "")
   foreach(file IN LISTS all)
     get_filename_component(name "${file}" NAME_WE)
-    if(name MATCHES "_tab$" OR name MATCHES "^(main_window|help_tab|main)$")
+    get_filename_component(folder "${dir}" NAME)
+    if(name MATCHES "_tab$" OR folder STREQUAL "shell")
       list(APPEND ui "${file}")
     else()
       list(APPEND core "${file}")

@@ -1,1 +1,19 @@
-# placeholder: the window comes next
+# vapentis_ui: the window and every tab; vapentis: the executable.
+find_package(Qt6 6.2 REQUIRED COMPONENTS Widgets Svg)
+qt_standard_project_setup()
+
+list(FILTER ui_sources EXCLUDE REGEX "/shell/main\\.cpp$")
+add_library(vapentis_ui STATIC ${ui_sources})
+target_link_libraries(vapentis_ui PUBLIC vapentis_core Qt6::Widgets Qt6::Svg)
+vapentis_warnings(vapentis_ui)
+qt_add_resources(vapentis_ui vapentis_pictures
+  PREFIX "/"
+  BASE "${PROJECT_SOURCE_DIR}"
+  FILES
+    "${PROJECT_SOURCE_DIR}/resources/background.svg"
+    "${PROJECT_SOURCE_DIR}/resources/icon.svg"
+    "${PROJECT_SOURCE_DIR}/resources/channel_section.svg")
+
+qt_add_executable(vapentis WIN32 MACOSX_BUNDLE shell/main.cpp)
+target_link_libraries(vapentis PRIVATE vapentis_ui)
+vapentis_warnings(vapentis)

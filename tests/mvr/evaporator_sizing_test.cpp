@@ -87,7 +87,8 @@ TEST(SizeEvaporator, GivesEachWorkedResult) {
     EXPECT_EQ(r.lines[0], std::string("蒸发量=") + c.evaporation + "吨/小时");
     EXPECT_EQ(r.lines[1], std::string("推荐蒸发器形式：") + c.type_name);
     EXPECT_EQ(r.lines[2], std::string("MVR蒸发器型号：") + c.model_code);
-    EXPECT_EQ(r.lines[3], std::string("MVR蒸发器每小时耗电量（估算）：") + c.power_per_hour + "kWh");
+    EXPECT_EQ(r.lines[3],
+              std::string("MVR蒸发器每小时耗电量（估算）：") + c.power_per_hour + "kWh");
     EXPECT_EQ(r.lines[4],
               std::string("MVR蒸发器处理每吨水电耗（估算）：") + c.power_per_ton + "kWh");
     EXPECT_EQ(r.lines[5], std::string("MVR蒸发器占地空间（长x宽x高）：") + c.footprint);

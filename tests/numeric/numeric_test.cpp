@@ -66,13 +66,12 @@ TEST_P(ParseAccepts, GivesTheNearestDouble) {
   EXPECT_EQ(std::signbit(v), std::signbit(c.expected)) << c.text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Forms, ParseAccepts, ::testing::ValuesIn(kAccepted),
-                         [](const auto& info) {
-                           std::string n = info.param.name;
-                           for (char& ch : n)
-                             if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-                           return n;
-                         });
+INSTANTIATE_TEST_SUITE_P(Forms, ParseAccepts, ::testing::ValuesIn(kAccepted), [](const auto& info) {
+  std::string n = info.param.name;
+  for (char& ch : n)
+    if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+  return n;
+});
 
 struct RejectCase {
   const char* text;
@@ -160,12 +159,17 @@ struct RoundCase {
 
 TEST(RoundHalfEven, RoundsTiesToEven) {
   const RoundCase kCases[] = {
-      {2.5, 0, 2},         {3.5, 0, 4},        {-2.5, 0, -2},       {-3.5, 0, -4},
-      {0.125, 2, 0.12},    {0.375, 2, 0.38},   {2.4, 0, 2},         {2.6, 0, 3},
-      {-2.6, 0, -3},       {179.0625, 1, 179.1}, {35.82, 1, 35.8},  {0.5, 0, 0},
-      {1.5, 0, 2},         {23.84375, 1, 23.8}, {126.712, 0, 127},  {7.3253, 0, 7},
-      {99.99935, 1, 100},  {0.60437, 4, 0.6044}, {1e300, 2, 1e300}, {4503599627370497.0, 0, 4503599627370497.0},
-      {-0.4, 0, 0},        {0.0, 3, 0.0},
+      {2.5, 0, 2},        {3.5, 0, 4},
+      {-2.5, 0, -2},      {-3.5, 0, -4},
+      {0.125, 2, 0.12},   {0.375, 2, 0.38},
+      {2.4, 0, 2},        {2.6, 0, 3},
+      {-2.6, 0, -3},      {179.0625, 1, 179.1},
+      {35.82, 1, 35.8},   {0.5, 0, 0},
+      {1.5, 0, 2},        {23.84375, 1, 23.8},
+      {126.712, 0, 127},  {7.3253, 0, 7},
+      {99.99935, 1, 100}, {0.60437, 4, 0.6044},
+      {1e300, 2, 1e300},  {4503599627370497.0, 0, 4503599627370497.0},
+      {-0.4, 0, 0},       {0.0, 3, 0.0},
   };
   for (const RoundCase& c : kCases) {
     EXPECT_EQ(RoundHalfEven(c.x, c.places), c.expected) << c.x << " to " << c.places;
@@ -277,13 +281,14 @@ struct ArithmeticCase {
 const ArithmeticCase kStatements[] = {
     {"one divided by zero", [](Checked& c) { return c.div(1, 0); }, true, Kind::DivisionByZero},
     {"zero divided by zero", [](Checked& c) { return c.div(0, 0); }, true, Kind::Overflow},
-    {"one over one over zero",
-     [](Checked& c) { return c.div(1, c.div(1, 0)); }, true, Kind::DivisionByZero},
+    {"one over one over zero", [](Checked& c) { return c.div(1, c.div(1, 0)); }, true,
+     Kind::DivisionByZero},
     {"product beyond range", [](Checked& c) { return c.mul(1e200, 1e200); }, true, Kind::Overflow},
     {"sum beyond range", [](Checked& c) { return c.add(1.7e308, 1.7e308); }, true, Kind::Overflow},
-    {"difference beyond range",
-     [](Checked& c) { return c.sub(-1.7e308, 1.7e308); }, true, Kind::Overflow},
-    {"quotient beyond range", [](Checked& c) { return c.div(1e300, 1e-300); }, true, Kind::Overflow},
+    {"difference beyond range", [](Checked& c) { return c.sub(-1.7e308, 1.7e308); }, true,
+     Kind::Overflow},
+    {"quotient beyond range", [](Checked& c) { return c.div(1e300, 1e-300); }, true,
+     Kind::Overflow},
     {"infinity minus infinity",
      [](Checked& c) { return c.sub(c.mul(1e300, 1e300), c.mul(1e300, 1e300)); }, true,
      Kind::Overflow},

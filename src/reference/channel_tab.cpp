@@ -1,0 +1,7 @@
+#include "reference/channel_tab.h"
+
+namespace vapentis {
+
+ChannelTab::ChannelTab(QWidget* parent) : TabPage(parent) {}
+
+}  // namespace vapentis

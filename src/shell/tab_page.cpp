@@ -1,0 +1,146 @@
+#include "shell/tab_page.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cmath>
+
+namespace vapentis {
+
+int Twips(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+
+QRect TwipRect(int left, int top, int width, int height) {
+  return {Twips(left), Twips(top), Twips(width), Twips(height)};
+}
+
+namespace {
+
+QFont SongFont(double points) {
+  QFont font;
+  font.setFamilies({"SimSun", "宋体", "Noto Serif CJK SC", "AR PL UMing CN", "AR PL UMing TW"});
+  font.setPointSizeF(points);
+  font.setWeight(QFont::Normal);
+  return font;
+}
+
+}  // namespace
+
+QFont WindowFont() { return SongFont(12); }
+QFont TabCaptionFont() { return SongFont(11.25); }
+
+char LocaleDecimalSeparator() {
+  const QString point = QLocale().decimalPoint();
+  if (point.size() == 1 && point.at(0).unicode() < 0x80) return point.at(0).toLatin1();
+  return '.';
+}
+
+void ReplaceResult(QPlainTextEdit& box, const std::vector<std::string>& lines) {
+  box.setPlainText(QString::fromStdString(JoinLines(lines)));
+}
+
+void ShowError(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("Vapentis"), text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
+TabPage::TabPage(QWidget* parent) : QWidget(parent) { setFont(WindowFont()); }
+
+QLabel* TabPage::addLabel(QWidget* parent, const char* name, const QString& caption, QRect rect) {
+  auto* label = new QLabel(caption, parent);
+  label->setObjectName(name);
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // A label shorter than a line of the font grows downward rather than clip.
+  rect.setHeight(std::max(rect.height(), label->heightForWidth(rect.width())));
+  label->setGeometry(rect);
+  return label;
+}
+
+QLineEdit* TabPage::addInput(QWidget* parent, const char* name, const QString& text, QRect rect) {
+  auto* box = new QLineEdit(text, parent);
+  box->setObjectName(name);
+  box->setGeometry(rect);
+  return box;
+}
+
+QPushButton* TabPage::addButton(QWidget* parent, const char* name, const QString& caption,
+                                QRect rect) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  button->setGeometry(rect);
+  return button;
+}
+
+QPushButton* TabPage::addExitButton(QWidget* parent, const char* name, const QString& caption,
+                                    QRect rect) {
+  QPushButton* button = addButton(parent, name, caption, rect);
+  connect(button, &QPushButton::clicked, this, &TabPage::exitRequested);
+  return button;
+}
+
+QPlainTextEdit* TabPage::addResultBox(QWidget* parent, const char* name, QRect rect) {
+  auto* box = new QPlainTextEdit(parent);
+  box->setObjectName(name);
+  box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  box->setTabChangesFocus(true);
+  box->setGeometry(rect);
+  return box;
+}
+
+QFrame* TabPage::addFrame(const char* name, QRect rect) {
+  auto* frame = new QFrame(this);
+  frame->setObjectName(name);
+  frame->setFrameShape(QFrame::Box);
+  frame->setFrameShadow(QFrame::Sunken);
+  frame->setGeometry(rect);
+  return frame;
+}
+
+QComboBox* TabPage::addCombo(QWidget* parent, const char* name, std::string_view items,
+                             QRect rect) {
+  auto* combo = new QComboBox(parent);
+  combo->setObjectName(name);
+  combo->setEditable(true);
+  combo->setInsertPolicy(QComboBox::NoInsert);
+  combo->setDuplicatesEnabled(true);
+  const QString text = QString::fromUtf8(items.data(), static_cast<qsizetype>(items.size()));
+  combo->addItems(text.split(QLatin1Char(' ')));
+  combo->setGeometry(rect);
+  return combo;
+}
+
+void TabPage::pressOnEnter(const std::vector<QLineEdit*>& boxes, QPushButton* button) {
+  for (QLineEdit* box : boxes) {
+    connect(box, &QLineEdit::returnPressed, button, &QPushButton::click);
+  }
+}
+
+void TabPage::bindInput(std::string_view input, QLineEdit* box, QLabel* label) {
+  inputs_.push_back({std::string(input), box, label});
+}
+
+void TabPage::reportFailure(const CalcFailure& failure) {
+  const auto bound = std::find_if(inputs_.begin(), inputs_.end(),
+                                  [&](const BoundInput& b) { return b.input == failure.input(); });
+  QString text = QString::fromUtf8(failure.what());
+  if (!failure.input().empty() && bound != inputs_.end()) {
+    text += QStringLiteral("\n请检查输入框“%1”。").arg(bound->label->text());
+  }
+  ShowError(this, text);
+  if (!failure.input().empty() && bound != inputs_.end()) {
+    bound->box->setFocus(Qt::OtherFocusReason);
+    bound->box->selectAll();
+  }
+}
+
+}  // namespace vapentis

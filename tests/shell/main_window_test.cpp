@@ -1,0 +1,222 @@
+#include "shell/main_window.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "shell/help_tab.h"
+#include "ui_test_support.h"
+
+namespace vapentis {
+namespace {
+
+using testing::Find;
+using testing::ModalCatcher;
+
+class UrlCatcher : public QObject {
+  Q_OBJECT
+
+ public:
+  QList<QUrl> urls;
+
+ public slots:
+  void open(const QUrl& url) { urls.push_back(url); }
+};
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window_ = std::make_unique<MainWindow>();
+    window_->show();
+    tabs_ = Find<QTabWidget>(window_.get(), "SSTab2");
+  }
+
+  void trigger(const char* code) { Find<QAction>(window_.get(), code)->trigger(); }
+
+  void expectOnlyTab(int index) {
+    ASSERT_TRUE(tabs_->isVisible());
+    EXPECT_EQ(tabs_->currentIndex(), index);
+    for (int i = 0; i < tabs_->count(); ++i) EXPECT_EQ(tabs_->isTabVisible(i), i == index) << i;
+  }
+
+  std::unique_ptr<MainWindow> window_;
+  QTabWidget* tabs_ = nullptr;
+};
+
+struct TabCommand {
+  const char* code;
+  int tab;
+  const char* caption;
+};
+
+const TabCommand kTabCommands[] = {
+    {"MVR", 0, "MVR选型"}, {"ZQXZ", 1, "低压饱和蒸汽"}, {"GLJS", 2, "流体管径"},
+    {"P", 3, "离心泵"},    {"HE", 4, "管壳换热器"},     {"CGCX", 5, "国标槽钢"},
+    {"HELP", 6, "帮助"},
+};
+
+TEST_F(MainWindowTest, StartsWithCaptionPlacementAndHiddenTools) {
+  EXPECT_EQ(window_->windowTitle(), QStringLiteral("VapentisKOVALT2.0---Ardelle"));
+  EXPECT_EQ(window_->frameGeometry().topLeft(), QPoint(207, 13));
+  EXPECT_EQ(window_->frameGeometry().size(), QSize(753, 500));
+  EXPECT_FALSE(window_->windowIcon().isNull());
+  EXPECT_FALSE(tabs_->isVisible());
+  EXPECT_EQ(tabs_->count(), 7);
+  EXPECT_EQ(tabs_->currentIndex(), 0);
+}
+
+TEST_F(MainWindowTest, TabsCarryTheirCaptionsAndFonts) {
+  for (const TabCommand& command : kTabCommands) {
+    EXPECT_EQ(tabs_->tabText(command.tab), QString::fromUtf8(command.caption));
+  }
+  EXPECT_EQ(window_->font().families().value(0), QStringLiteral("SimSun"));
+  EXPECT_EQ(window_->font().families().value(1), QStringLiteral("宋体"));
+  EXPECT_DOUBLE_EQ(window_->font().pointSizeF(), 12);
+  EXPECT_DOUBLE_EQ(tabs_->tabBar()->font().pointSizeF(), 11.25);
+  EXPECT_DOUBLE_EQ(Find<QLineEdit>(window_.get(), "Text1")->font().pointSizeF(), 12);
+}
+
+TEST_F(MainWindowTest, MenuHasTheNineCommandsInOrderAllVisible) {
+  const char* kCodes[] = {"MVR", "ZQXZ", "GLJS", "P", "HE", "CGCX", "HQGD", "HELP", "ESC"};
+  const char* kCaptions[] = {"MVR蒸发器选型", "低压饱和蒸汽性质", "流体管径计算", "离心泵功率",
+                             "管壳式换热器",  "国标槽钢查询",     "获取更多信息", "帮助",
+                             "退出"};
+  QMenuBar* bar = window_->menuBar();
+  const QList<QAction*> actions = bar->actions();
+  ASSERT_EQ(actions.size(), 9);
+  for (int i = 0; i < 9; ++i) {
+    EXPECT_EQ(actions[i]->objectName(), QString::fromLatin1(kCodes[i]));
+    EXPECT_EQ(actions[i]->text(), QString::fromUtf8(kCaptions[i]));
+    EXPECT_EQ(actions[i]->menu(), nullptr);
+    const QRect place = bar->actionGeometry(actions[i]);
+    EXPECT_FALSE(place.isEmpty()) << kCodes[i];
+    EXPECT_TRUE(bar->rect().contains(place)) << kCodes[i];
+  }
+}
+
+TEST_F(MainWindowTest, EachMenuCommandShowsOnlyItsTabWhateverWasCurrent) {
+  for (const TabCommand& before : kTabCommands) {
+    for (const TabCommand& command : kTabCommands) {
+      trigger(before.code);
+      trigger(command.code);
+      SCOPED_TRACE(std::string(before.code) + " then " + command.code);
+      expectOnlyTab(command.tab);
+    }
+  }
+}
+
+TEST_F(MainWindowTest, SameCommandTwiceLeavesTheSameTab) {
+  trigger("CGCX");
+  trigger("CGCX");
+  expectOnlyTab(5);
+  trigger("HELP");
+  expectOnlyTab(6);
+}
+
+TEST_F(MainWindowTest, ExitButtonsHideTheToolsAndKeepEveryText) {
+  const std::pair<const char*, const char*> kExits[] = {{"MVR", "Command1"}, {"HELP", "Command8"}};
+  for (const auto& [code, button] : kExits) {
+    trigger(code);
+    Find<QPushButton>(window_.get(), button)->click();
+    EXPECT_FALSE(tabs_->isVisible()) << button;
+  }
+
+  trigger("MVR");
+  Find<QLineEdit>(window_.get(), "Text1")->setText(QStringLiteral("8"));
+  Find<QPushButton>(window_.get(), "Command5")->click();
+  const QString result = Find<QPlainTextEdit>(window_.get(), "Text4")->toPlainText();
+  ASSERT_FALSE(result.isEmpty());
+  Find<QPushButton>(window_.get(), "Command1")->click();
+  trigger("HELP");
+  trigger("MVR");
+  expectOnlyTab(0);
+  EXPECT_EQ(Find<QLineEdit>(window_.get(), "Text1")->text(), QStringLiteral("8"));
+  EXPECT_EQ(Find<QPlainTextEdit>(window_.get(), "Text4")->toPlainText(), result);
+}
+
+TEST_F(MainWindowTest, MoreInformationOpensTheSiteAndChangesNothing) {
+  UrlCatcher catcher;
+  QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
+  trigger("HELP");
+  trigger("HQGD");
+  QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+  ASSERT_EQ(catcher.urls.size(), 1);
+  EXPECT_EQ(catcher.urls[0], QUrl(QStringLiteral("https://www.ardelle.example")));
+  expectOnlyTab(6);
+  EXPECT_TRUE(window_->isVisible());
+}
+
+TEST_F(MainWindowTest, EscapeClosesTheWindowFromAnyState) {
+  const char* kStates[] = {nullptr, "MVR", "CGCX", "HELP"};
+  for (const char* state : kStates) {
+    MainWindow window;
+    window.show();
+    if (state != nullptr) Find<QAction>(&window, state)->trigger();
+    Find<QAction>(&window, "ESC")->trigger();
+    EXPECT_FALSE(window.isVisible()) << (state ? state : "start");
+  }
+}
+
+TEST_F(MainWindowTest, EveryControlLiesInsideItsFullSizePage) {
+  for (const TabCommand& command : kTabCommands) {
+    trigger(command.code);
+    QWidget* page = tabs_->widget(command.tab);
+    EXPECT_EQ(page->size(), QSize(465, 345)) << command.code;
+    for (QWidget* control : page->findChildren<QWidget*>()) {
+      if (control->objectName().isEmpty() || !control->isVisibleTo(page)) continue;
+      const QRect place(control->mapTo(page, QPoint(0, 0)), control->size());
+      EXPECT_TRUE(page->rect().contains(place))
+          << command.code << " " << control->objectName().toStdString();
+    }
+  }
+}
+
+TEST_F(MainWindowTest, BackgroundPictureIsDrawnUnderTheMenuBar) {
+  const QImage shot = window_->centralWidget()->grab().toImage();
+  QSet<QRgb> colours;
+  for (int y = 0; y < shot.height(); y += 7) {
+    for (int x = 0; x < shot.width(); x += 7) colours.insert(shot.pixel(x, y));
+  }
+  EXPECT_GT(colours.size(), 10);
+}
+
+TEST(HelpTab, ShowsTheTenLinesOfHelp) {
+  const QString text = HelpText();
+  const QStringList lines = text.split(QStringLiteral("\r\n"));
+  ASSERT_EQ(lines.size(), 11);
+  EXPECT_TRUE(lines[10].isEmpty());
+  EXPECT_TRUE(text.endsWith(QStringLiteral("\r\n")));
+  EXPECT_EQ(lines[0], QStringLiteral("    本软件是Ardelle发布的一款"));
+  EXPECT_EQ(lines[1], QStringLiteral("免费的、与MVR蒸发器相关的基本功能软件，目前版本为"));
+  EXPECT_EQ(lines[2], QStringLiteral("KOVALT2.0。我公司后续会发布更多更新的版本，请关注官网。"));
+  EXPECT_TRUE(lines[3].startsWith(QStringLiteral("    ")) && lines[3].size() > 4);
+  EXPECT_TRUE(lines[4].endsWith(QString(16, QLatin1Char(' '))));
+  EXPECT_NE(lines[4].at(lines[4].size() - 17), QLatin1Char(' '));
+  EXPECT_EQ(lines[5], QStringLiteral("     "));
+  EXPECT_EQ(lines[6],
+            QStringLiteral("网址：https://www.ardelle.example") + QString(30, QLatin1Char(' ')));
+  EXPECT_TRUE(lines[7].startsWith(QStringLiteral("电话：")));
+  EXPECT_TRUE(lines[7].endsWith(QString(25, QLatin1Char(' '))));
+  EXPECT_TRUE(lines[8].startsWith(QStringLiteral("传真：")));
+  EXPECT_EQ(lines[9], QStringLiteral("邮箱：info@ardelle.example"));
+
+  MainWindow window;
+  auto* box = Find<QPlainTextEdit>(&window, "Text8");
+  EXPECT_EQ(box->toPlainText(),
+            QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  EXPECT_EQ(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+}
+
+}  // namespace
+}  // namespace vapentis
+
+#include "main_window_test.moc"
