@@ -1,13 +1,18 @@
 #include "shell/tab_page.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSvgRenderer>
 
 #include <algorithm>
 #include <cmath>
@@ -104,6 +109,40 @@ QFrame* TabPage::addFrame(const char* name, QRect rect) {
   frame->setFrameShadow(QFrame::Sunken);
   frame->setGeometry(rect);
   return frame;
+}
+
+QCheckBox* TabPage::addCheckBox(QWidget* parent, const char* name, const QString& caption,
+                                QRect rect) {
+  auto* box = new QCheckBox(caption, parent);
+  box->setObjectName(name);
+  box->setGeometry(rect);
+  return box;
+}
+
+QRadioButton* TabPage::addOptionButton(QWidget* parent, const char* name, const QString& caption,
+                                       QRect rect) {
+  auto* option = new QRadioButton(caption, parent);
+  option->setObjectName(name);
+  option->setGeometry(rect);
+  return option;
+}
+
+QLabel* TabPage::addPicture(QWidget* parent, const char* name, const QString& resource, QSize size,
+                            QRect rect) {
+  auto* picture = new QLabel(parent);
+  picture->setObjectName(name);
+  picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  const qreal ratio = qApp->devicePixelRatio();
+  QPixmap pixmap(size * ratio);
+  pixmap.setDevicePixelRatio(ratio);
+  pixmap.fill(Qt::white);
+  QSvgRenderer renderer(resource);
+  QPainter painter(&pixmap);
+  renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+  painter.end();
+  picture->setPixmap(pixmap);
+  picture->setGeometry(rect);
+  return picture;
 }
 
 QComboBox* TabPage::addCombo(QWidget* parent, const char* name, std::string_view items,

@@ -11,12 +11,14 @@
 
 #include "numeric/numeric.h"
 
+class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QRadioButton;
 
 namespace vapentis {
 
@@ -56,6 +58,12 @@ class TabPage : public QWidget {
   QPushButton* addExitButton(QWidget* parent, const char* name, const QString& caption, QRect rect);
   QPlainTextEdit* addResultBox(QWidget* parent, const char* name, QRect rect);
   QFrame* addFrame(const char* name, QRect rect);
+  QCheckBox* addCheckBox(QWidget* parent, const char* name, const QString& caption, QRect rect);
+  QRadioButton* addOptionButton(QWidget* parent, const char* name, const QString& caption,
+                                QRect rect);
+  // A picture control showing an SVG resource unscaled, crisp at any pixel ratio.
+  QLabel* addPicture(QWidget* parent, const char* name, const QString& resource, QSize size,
+                     QRect rect);
   // Editable, unsorted drop-down list filled from one text split at single blanks.
   QComboBox* addCombo(QWidget* parent, const char* name, std::string_view items, QRect rect);
 
