@@ -16,4 +16,9 @@ qt_add_resources(vapentis_ui vapentis_pictures
 
 qt_add_executable(vapentis WIN32 MACOSX_BUNDLE shell/main.cpp)
 target_link_libraries(vapentis PRIVATE vapentis_ui)
+target_compile_definitions(vapentis PRIVATE VAPENTIS_VERSION="${PROJECT_VERSION}")
 vapentis_warnings(vapentis)
+
+if(PROJECT_IS_TOP_LEVEL)
+  include("${PROJECT_SOURCE_DIR}/cmake/install.cmake")
+endif()

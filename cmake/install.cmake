@@ -1,0 +1,27 @@
+# Installing the program with its desktop entry, icons and AppStream data.
+include(GNUInstallDirs)
+
+set(VAPENTIS_APP_ID "example.ardelle.Vapentis")
+
+install(TARGETS vapentis
+  RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}"
+  BUNDLE DESTINATION .)
+install(FILES "${PROJECT_SOURCE_DIR}/data/${VAPENTIS_APP_ID}.desktop"
+  DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+install(FILES "${PROJECT_SOURCE_DIR}/data/${VAPENTIS_APP_ID}.metainfo.xml"
+  DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
+install(FILES "${PROJECT_SOURCE_DIR}/resources/icon.svg"
+  DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps"
+  RENAME "${VAPENTIS_APP_ID}.svg")
+
+# The 48 x 48 raster icon is rendered from the drawing at build time.
+add_executable(vapentis_render_png "${PROJECT_SOURCE_DIR}/tools/render_png.cpp")
+target_link_libraries(vapentis_render_png PRIVATE Qt6::Gui Qt6::Svg)
+vapentis_warnings(vapentis_render_png)
+set(icon_png "${CMAKE_CURRENT_BINARY_DIR}/${VAPENTIS_APP_ID}.png")
+add_custom_command(OUTPUT "${icon_png}"
+  COMMAND vapentis_render_png "${PROJECT_SOURCE_DIR}/resources/icon.svg" "${icon_png}" 48
+  DEPENDS vapentis_render_png "${PROJECT_SOURCE_DIR}/resources/icon.svg"
+  COMMENT "Rendering the 48 x 48 icon")
+add_custom_target(vapentis_icon_png ALL DEPENDS "${icon_png}")
+install(FILES "${icon_png}" DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/apps")

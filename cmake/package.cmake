@@ -1,0 +1,16 @@
+# The .deb package: dependencies from dpkg-shlibdeps, built by `cpack`.
+set(CPACK_PACKAGE_NAME "vapentis")
+set(CPACK_PACKAGE_VENDOR "Ardelle")
+set(CPACK_PACKAGE_CONTACT "Ardelle <info@ardelle.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Engineering calculator for MVR evaporation plants")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_GENERATOR "DEB")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION "science")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The SVG plugins ship in libqt6svg6; a CJK face renders the Chinese text.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6, fonts-arphic-uming | fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.ardelle.example")
+set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
+set(CPACK_STRIP_FILES ON)
+include(CPack)
