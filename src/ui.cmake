@@ -1,5 +1,5 @@
 # vapentis_ui: the window and every tab; vapentis: the executable.
-find_package(Qt6 6.2 REQUIRED COMPONENTS Widgets Svg)
+find_package(Qt6 6.2 REQUIRED COMPONENTS Widgets Svg Test)
 qt_standard_project_setup()
 
 list(FILTER ui_sources EXCLUDE REGEX "/shell/main\\.cpp$")
@@ -22,3 +22,17 @@ vapentis_warnings(vapentis)
 if(PROJECT_IS_TOP_LEVEL)
   include("${PROJECT_SOURCE_DIR}/cmake/install.cmake")
 endif()
+
+# Documentation pictures and start-up measurement; never installed.
+add_executable(vapentis_screenshots "${PROJECT_SOURCE_DIR}/tools/screenshots.cpp")
+target_link_libraries(vapentis_screenshots PRIVATE vapentis_ui Qt6::Test)
+add_executable(vapentis_startup_probe "${PROJECT_SOURCE_DIR}/tools/startup_probe.cpp")
+target_link_libraries(vapentis_startup_probe PRIVATE vapentis_ui)
+if(UNIX)
+  add_executable(vapentis_startup_compare "${PROJECT_SOURCE_DIR}/tools/startup_compare.cpp")
+endif()
+foreach(tool vapentis_screenshots vapentis_startup_probe vapentis_startup_compare)
+  if(TARGET ${tool})
+    vapentis_warnings(${tool})
+  endif()
+endforeach()

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QIcon>
+#include <QIconEngine>
 #include <QMenuBar>
 #include <QPainter>
 #include <QStyleOptionTabWidgetFrame>
@@ -43,19 +44,29 @@ QPixmap RenderSvg(const QString& resource, QSize size, qreal device_pixel_ratio)
   return pixmap;
 }
 
-QIcon RenderIcon() {
-  QIcon icon;
-  QSvgRenderer renderer(QStringLiteral(":/resources/icon.svg"));
-  for (int side : {16, 24, 32, 48, 64, 128}) {
-    QPixmap pixmap(side, side);
+// Draws the icon from its SVG only when a size is asked for, so start-up
+// does not pay for sizes the platform never shows.
+class SvgIconEngine : public QIconEngine {
+ public:
+  explicit SvgIconEngine(QString resource) : resource_(std::move(resource)) {}
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+    QSvgRenderer(resource_).render(painter, rect);
+  }
+
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    QPixmap pixmap(size);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end();
-    icon.addPixmap(pixmap);
+    paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+    return pixmap;
   }
-  return icon;
-}
+
+  QIconEngine* clone() const override { return new SvgIconEngine(resource_); }
+
+ private:
+  QString resource_;
+};
 
 // The client area: the background picture, unscaled at the top left, under
 // every control.
@@ -136,7 +147,7 @@ constexpr std::array<MenuCommand, 9> kMenu = {{
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QStringLiteral("VapentisKOVALT2.0---Ardelle"));
-  setWindowIcon(RenderIcon());
+  setWindowIcon(QIcon(new SvgIconEngine(QStringLiteral(":/resources/icon.svg"))));
   setFont(WindowFont());
   move(Twips(3100), Twips(200));
   resize(Twips(11300), Twips(7500));
