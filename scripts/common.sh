@@ -41,3 +41,42 @@ build_and_test() {
   cmake --build --preset "$preset"
   ctest --preset "$preset" --output-on-failure
 }
+
+FUZZ_TARGETS=(fuzz_parse_number fuzz_number_text fuzz_calculations)
+
+# Builds the libFuzzer targets with clang into build/fuzz (core only, no window).
+build_fuzz() {
+  ensure_packages clang libclang-rt-14-dev cmake ninja-build
+  echo "== Build the fuzz targets"
+  cmake -S "$ROOT" -B "$ROOT/build/fuzz" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVAPENTIS_BUILD_FUZZ=ON -DVAPENTIS_BUILD_UI=OFF \
+    -DVAPENTIS_BUILD_TESTS=OFF -DVAPENTIS_WARNINGS_AS_ERRORS=ON
+  cmake --build "$ROOT/build/fuzz" -j2
+}
+
+# Runs one fuzz target from its seeds; new inputs go to build/fuzz, never to the seeds.
+# Arguments after the target are libFuzzer options.
+run_fuzz() {
+  local target=$1
+  shift
+  local work="$ROOT/build/fuzz/corpus/$target" artifacts="$ROOT/build/fuzz/artifacts/$target/"
+  mkdir -p "$work" "$artifacts"
+  "$ROOT/build/fuzz/fuzz/$target" -artifact_prefix="$artifacts" -print_final_stats=1 "$@" \
+    "$work" "$ROOT/fuzz/corpus/$target"
+}
+
+# A short bounded run of each fuzz target: a fixed number of inputs, seconds not minutes.
+fuzz_smoke() {
+  build_fuzz
+  local target log
+  for target in "${FUZZ_TARGETS[@]}"; do
+    echo "== Fuzz smoke run: $target"
+    log="$ROOT/build/fuzz/$target.smoke.log"
+    if ! run_fuzz "$target" -runs=20000 -seed=1 >"$log" 2>&1; then
+      tail -n 40 "$log" >&2
+      echo "error: $target failed; the input is in build/fuzz/artifacts/$target/" >&2
+      return 1
+    fi
+    grep -E '^(Done|stat::number_of_executed_units)' "$log"
+  done
+}
