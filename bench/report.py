@@ -1,0 +1,71 @@
+#!/usr/bin/env python3
+"""Prints one table from Google Benchmark JSON files: ns per op and the ratios."""
+import json
+import sys
+
+NUMERIC = {
+    "BM_ParseNumber": "ParseNumber",
+    "BM_FromChars": "std::from_chars",
+    "BM_NumberText": "NumberText",
+    "BM_ToCharsShortest": "std::to_chars (shortest)",
+    "BM_Snprintf15g": 'snprintf("%.15g")',
+}
+# (numerator, denominator, target ratio or None)
+RATIOS = [
+    ("ParseNumber", "std::from_chars", 2.0),
+    ("NumberText", "std::to_chars (shortest)", 3.0),
+    ("NumberText", 'snprintf("%.15g")', None),
+]
+CALCULATION_TARGET_NS = 1000.0
+
+
+def ns_per_op(entry):
+    scale = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}[entry.get("time_unit", "ns")]
+    return entry["real_time"] * scale
+
+
+def load(paths):
+    """Name -> ns per op; the median when the run repeated, else the single run."""
+    times, medians = {}, {}
+    for path in paths:
+        with open(path, encoding="utf-8") as f:
+            for entry in json.load(f)["benchmarks"]:
+                name = entry.get("run_name", entry["name"])
+                if entry.get("run_type") == "aggregate":
+                    if entry.get("aggregate_name") == "median":
+                        medians[name] = ns_per_op(entry)
+                else:
+                    times.setdefault(name, ns_per_op(entry))
+    times.update(medians)
+    return times
+
+
+def main(paths):
+    times = load(paths)
+    rows = []
+    for key, label in NUMERIC.items():
+        if key in times:
+            rows.append((label, times.pop(key), "", ""))
+    named = {label: t for label, t, _, _ in rows}
+    for num, den, target in RATIOS:
+        if num in named and den in named:
+            ratio = named[num] / named[den]
+            verdict = "" if target is None else ("met" if ratio <= target else "MISSED")
+            goal = "" if target is None else f"<= {target:g}"
+            rows.append((f"{num} / {den}", ratio, goal, verdict))
+    for name, t in sorted(times.items()):
+        ratio = t / CALCULATION_TARGET_NS
+        rows.append((f"{name}", t, "", ""))
+        rows.append((f"{name} / 1 us", ratio, "< 1", "met" if ratio < 1 else "MISSED"))
+
+    width = max(len(r[0]) for r in rows)
+    print(f"{'benchmark':<{width}}  {'ns/op or ratio':>14}  {'target':>7}  result")
+    print("-" * (width + 34))
+    for name, value, goal, verdict in rows:
+        text = f"{value:.2f}x" if goal or "/" in name else f"{value:.1f} ns"
+        print(f"{name:<{width}}  {text:>14}  {goal:>7}  {verdict}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
