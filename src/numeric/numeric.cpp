@@ -85,82 +85,118 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 [[noreturn]] void NotANumber() { throw CalcFailure(CalcFailure::Kind::NotANumber); }
 
-}  // namespace
+bool IsAscii(std::string_view text) {
+  for (const char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
 
-double ParseNumber(std::string_view text, char decimal_separator) {
-  // Fold to ASCII first; the grammar below then runs on plain characters.
-  std::string s;
-  s.reserve(text.size());
+// Full-width forms of Chinese input methods turned into their ASCII characters.
+std::string FoldToAscii(std::string_view text) {
+  std::string folded;
+  folded.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
     const Folded f = FoldAt(text, i);
     if (f.ascii == '\0') NotANumber();
-    s.push_back(f.ascii);
+    folded.push_back(f.ascii);
     i += f.length;
   }
+  return folded;
+}
 
-  std::size_t i = 0;
-  const std::size_t n = s.size();
-  while (i < n && IsBlank(s[i])) ++i;
-  bool negative = false;
-  if (i < n && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+// from_chars on a number whose separator is not a full stop: a copy with one.
+std::from_chars_result FromCharsWithFullStop(const char* first, const char* last,
+                                             const char* separator, double& value) {
+  std::string copy(first, last);
+  copy[static_cast<std::size_t>(separator - first)] = '.';
+  auto result = std::from_chars(copy.data(), copy.data() + copy.size(), value);
+  result.ptr = first + (result.ptr - copy.data());
+  return result;
+}
 
-  // Canonical text for from_chars: digits, one '.', exponent.
-  std::string canonical;
-  canonical.reserve(n + 2);
-  std::size_t mantissa_digits = 0;
-  std::size_t integer_digits = 0;
-  std::size_t first_nonzero = std::string::npos;
+// Decimal exponent of the first significant digit of a well-formed number, to
+// tell a value too small for a double from one too large.
+long long DecimalMagnitude(const char* p, const char* last) {
+  long long integer_digits = 0;
+  long long leading_zeros = 0;
   bool separator_seen = false;
-  for (; i < n; ++i) {
-    const char c = s[i];
-    if (IsDigit(c)) {
-      if (c != '0' && first_nonzero == std::string::npos) first_nonzero = mantissa_digits;
-      canonical.push_back(c);
-      ++mantissa_digits;
-      if (!separator_seen) ++integer_digits;
-    } else if (!separator_seen && (c == decimal_separator || c == '.')) {
+  bool significant = false;
+  for (; p < last && *p != 'e' && *p != 'E'; ++p) {
+    if (!IsDigit(*p)) {
       separator_seen = true;
-      canonical.push_back('.');
-    } else {
-      break;
+      continue;
     }
+    if (*p != '0') significant = true;
+    if (!significant) ++leading_zeros;
+    if (!separator_seen) ++integer_digits;
   }
-  if (mantissa_digits == 0) NotANumber();
-
   long long exponent = 0;
-  if (i < n && (s[i] == 'e' || s[i] == 'E')) {
-    canonical.push_back('e');
-    ++i;
-    bool exponent_negative = false;
-    if (i < n && (s[i] == '+' || s[i] == '-')) {
-      exponent_negative = s[i] == '-';
-      canonical.push_back(s[i++]);
+  if (p < last) {
+    ++p;
+    const bool negative = *p == '-';
+    if (*p == '+' || *p == '-') ++p;
+    for (; p < last; ++p) {
+      if (exponent < 1'000'000'000) exponent = exponent * 10 + (*p - '0');
     }
-    const std::size_t exponent_start = i;
-    for (; i < n && IsDigit(s[i]); ++i) {
-      canonical.push_back(s[i]);
-      if (exponent < 1'000'000'000) exponent = exponent * 10 + (s[i] - '0');
-    }
-    if (i == exponent_start) NotANumber();
-    if (exponent_negative) exponent = -exponent;
+    if (negative) exponent = -exponent;
   }
-  while (i < n && IsBlank(s[i])) ++i;
-  if (i != n) NotANumber();
+  return integer_digits - 1 - leading_zeros + exponent;
+}
+
+// Reads text of ASCII characters; false when it is not a number. The scan
+// only finds where the number lies: from_chars converts it in place.
+bool ReadAscii(std::string_view text, char decimal_separator, double& out) {
+  const char* p = text.data();
+  const char* const last = p + text.size();
+  while (p < last && IsBlank(*p)) ++p;
+  bool negative = false;
+  if (p < last && (*p == '+' || *p == '-')) negative = *p++ == '-';
+
+  const char* const number = p;
+  while (p < last && IsDigit(*p)) ++p;
+  const char* separator = nullptr;
+  if (p < last && (*p == decimal_separator || *p == '.')) {
+    separator = p++;
+    while (p < last && IsDigit(*p)) ++p;
+  }
+  if (p - number == (separator != nullptr ? 1 : 0)) return false;
+  if (p < last && (*p == 'e' || *p == 'E')) {
+    ++p;
+    if (p < last && (*p == '+' || *p == '-')) ++p;
+    const char* const exponent_digits = p;
+    while (p < last && IsDigit(*p)) ++p;
+    if (p == exponent_digits) return false;
+  }
+  const char* const number_end = p;
+  while (p < last && IsBlank(*p)) ++p;
+  if (p != last) return false;
 
   double value = 0.0;
-  const auto [end, ec] =
-      std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
-  if (end != canonical.data() + canonical.size()) NotANumber();
+  const auto [end, ec] = separator != nullptr && *separator != '.'
+                             ? FromCharsWithFullStop(number, number_end, separator, value)
+                             : std::from_chars(number, number_end, value);
+  if (end != number_end) return false;
   if (ec == std::errc::result_out_of_range) {
     // Too small for a double: zero, as the hardware would round it.
-    // Decimal exponent of the first significant digit tells the two directions apart.
-    const long long magnitude = static_cast<long long>(integer_digits) - 1 -
-                                static_cast<long long>(first_nonzero) + exponent;
-    if (magnitude < 0) return negative ? -0.0 : 0.0;
-    throw CalcFailure(CalcFailure::Kind::Overflow);
+    if (DecimalMagnitude(number, number_end) >= 0) throw CalcFailure(CalcFailure::Kind::Overflow);
+    value = 0.0;
+  } else if (ec != std::errc()) {
+    return false;
   }
-  if (ec != std::errc()) NotANumber();
-  return negative ? -value : value;
+  out = negative ? -value : value;
+  return true;
+}
+
+}  // namespace
+
+double ParseNumber(std::string_view text, char decimal_separator) {
+  // Plain ASCII, the usual case, is read in place; only text that fails so
+  // is scanned for full-width forms and read again folded.
+  double value = 0.0;
+  if (ReadAscii(text, decimal_separator, value)) return value;
+  if (IsAscii(text) || !ReadAscii(FoldToAscii(text), decimal_separator, value)) NotANumber();
+  return value;
 }
 
 double ParseInput(std::string_view text, std::string_view input, char decimal_separator) {

@@ -53,6 +53,14 @@ const ParseCase kAccepted[] = {
     {"many digits", "3.14159265358979323846264338327950288", '.', 3.141592653589793},
     {"zero", "0", '.', 0},
     {"huge exponent of zero", "0e999999999999", '.', 0},
+    {"comma with exponent and blanks", "  -1,5e2  ", ',', -150},
+    {"comma underflow", "-1,0e-400", ',', -0.0},
+    {"full-width comma", "１２，５", ',', 12.5},
+    {"full-width with blanks", " ５ ", '.', 5},
+    {"leading zeros below one", "0.000000000000000000001e-300", '.', 1e-321},
+    {"integer digits before a tiny exponent", "100000000000000000000e-330", '.', 1e-310},
+    {"underflow with integer digits", "10e-325", '.', 0},
+    {"underflow after leading zeros", "0.0000000001e-320", '.', 0},
 };
 
 void PrintTo(const ParseCase& c, std::ostream* os) { *os << c.name; }
@@ -111,6 +119,11 @@ const RejectCase kRejected[] = {
     {"-1E400", '.', Kind::Overflow},
     {"1.7976931348623159e308", '.', Kind::Overflow},
     {"1e999999999999999999999", '.', Kind::Overflow},
+    {"1,5e400", ',', Kind::Overflow},
+    {"0.0000000001e400", '.', Kind::Overflow},
+    {"５kg", '.', Kind::NotANumber},
+    {"１２，５", '.', Kind::NotANumber},
+    {"１ｅ４００", '.', Kind::Overflow},
 };
 
 TEST(ParseNumber, RejectsTextThatIsNotANumberAndValuesBeyondTheRange) {
