@@ -15,12 +15,9 @@ install(FILES "${PROJECT_SOURCE_DIR}/resources/icon.svg"
   RENAME "${VAPENTIS_APP_ID}.svg")
 
 # The 48 x 48 raster icon is rendered from the drawing at build time.
-add_executable(vapentis_render_png "${PROJECT_SOURCE_DIR}/tools/render_png.cpp")
-target_link_libraries(vapentis_render_png PRIVATE Qt6::Gui Qt6::Svg)
-vapentis_warnings(vapentis_render_png)
 set(icon_png "${CMAKE_CURRENT_BINARY_DIR}/${VAPENTIS_APP_ID}.png")
 add_custom_command(OUTPUT "${icon_png}"
-  COMMAND vapentis_render_png "${PROJECT_SOURCE_DIR}/resources/icon.svg" "${icon_png}" 48
+  COMMAND vapentis_render_png "${PROJECT_SOURCE_DIR}/resources/icon.svg" "${icon_png}" 48 48
   DEPENDS vapentis_render_png "${PROJECT_SOURCE_DIR}/resources/icon.svg"
   COMMENT "Rendering the 48 x 48 icon")
 add_custom_target(vapentis_icon_png ALL DEPENDS "${icon_png}")

@@ -14,6 +14,35 @@ qt_add_resources(vapentis_ui vapentis_pictures
     "${PROJECT_SOURCE_DIR}/resources/icon.svg"
     "${PROJECT_SOURCE_DIR}/resources/channel_section.svg")
 
+# The pictures shown at start are also rendered at build time for pixel
+# ratios 1 and 2, so that start-up loads a PNG instead of drawing text.
+add_executable(vapentis_render_png "${PROJECT_SOURCE_DIR}/tools/render_png.cpp")
+target_link_libraries(vapentis_render_png PRIVATE Qt6::Gui Qt6::Svg)
+vapentis_warnings(vapentis_render_png)
+set(raster_dir "${CMAKE_CURRENT_BINARY_DIR}/pictures")
+set(raster_files "")
+foreach(picture "background:750:475" "channel_section:194:198")
+  string(REPLACE ":" ";" fields "${picture}")
+  list(GET fields 0 name)
+  list(GET fields 1 width)
+  list(GET fields 2 height)
+  foreach(ratio 1 2)
+    math(EXPR w "${width} * ${ratio}")
+    math(EXPR h "${height} * ${ratio}")
+    set(png "${raster_dir}/${name}@${ratio}x.png")
+    add_custom_command(OUTPUT "${png}"
+      COMMAND "${CMAKE_COMMAND}" -E make_directory "${raster_dir}"
+      COMMAND vapentis_render_png "${PROJECT_SOURCE_DIR}/resources/${name}.svg" "${png}" ${w} ${h}
+      DEPENDS vapentis_render_png "${PROJECT_SOURCE_DIR}/resources/${name}.svg"
+      VERBATIM)
+    list(APPEND raster_files "${png}")
+  endforeach()
+endforeach()
+qt_add_resources(vapentis_ui vapentis_rasters
+  PREFIX "/pictures"
+  BASE "${raster_dir}"
+  FILES ${raster_files})
+
 qt_add_executable(vapentis WIN32 MACOSX_BUNDLE shell/main.cpp)
 target_link_libraries(vapentis PRIVATE vapentis_ui)
 target_compile_definitions(vapentis PRIVATE VAPENTIS_VERSION="${PROJECT_VERSION}")

@@ -33,17 +33,6 @@ constexpr int kPageWidthTwips = 6975;
 constexpr int kPageHeightTwips = 5175;
 constexpr int kTabHeaderTwips = 520;
 
-// A picture drawn from an SVG resource at the screen's device pixel ratio.
-QPixmap RenderSvg(const QString& resource, QSize size, qreal device_pixel_ratio) {
-  QPixmap pixmap(size * device_pixel_ratio);
-  pixmap.setDevicePixelRatio(device_pixel_ratio);
-  pixmap.fill(Qt::transparent);
-  QSvgRenderer renderer(resource);
-  QPainter painter(&pixmap);
-  renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-  return pixmap;
-}
-
 // Draws the icon from its SVG only when a size is asked for, so start-up
 // does not pay for sizes the platform never shows.
 class SvgIconEngine : public QIconEngine {
@@ -78,7 +67,8 @@ class Background : public QWidget {
   void paintEvent(QPaintEvent*) override {
     const qreal ratio = devicePixelRatioF();
     if (picture_.isNull() || picture_.devicePixelRatio() != ratio) {
-      picture_ = RenderSvg(QStringLiteral(":/resources/background.svg"), QSize(750, 475), ratio);
+      picture_ =
+          PicturePixmap(QStringLiteral(":/resources/background.svg"), QSize(750, 475), ratio);
     }
     QPainter painter(this);
     painter.drawPixmap(0, 0, picture_);

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -48,6 +49,26 @@ char LocaleDecimalSeparator() {
 
 void ReplaceResult(QPlainTextEdit& box, const std::vector<std::string>& lines) {
   box.setPlainText(QString::fromStdString(JoinLines(lines)));
+}
+
+QPixmap PicturePixmap(const QString& svg_resource, QSize size, qreal device_pixel_ratio) {
+  if (device_pixel_ratio == 1.0 || device_pixel_ratio == 2.0) {
+    const QString base = QFileInfo(svg_resource).completeBaseName();
+    QPixmap raster(QStringLiteral(":/pictures/%1@%2x.png")
+                       .arg(base)
+                       .arg(static_cast<int>(device_pixel_ratio)));
+    if (!raster.isNull() && raster.size() == size * device_pixel_ratio) {
+      raster.setDevicePixelRatio(device_pixel_ratio);
+      return raster;
+    }
+  }
+  QPixmap pixmap(size * device_pixel_ratio);
+  pixmap.setDevicePixelRatio(device_pixel_ratio);
+  pixmap.fill(Qt::transparent);
+  QSvgRenderer renderer(svg_resource);
+  QPainter painter(&pixmap);
+  renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+  return pixmap;
 }
 
 void ShowError(QWidget* parent, const QString& text) {
@@ -132,15 +153,7 @@ QLabel* TabPage::addPicture(QWidget* parent, const char* name, const QString& re
   auto* picture = new QLabel(parent);
   picture->setObjectName(name);
   picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  const qreal ratio = qApp->devicePixelRatio();
-  QPixmap pixmap(size * ratio);
-  pixmap.setDevicePixelRatio(ratio);
-  pixmap.fill(Qt::white);
-  QSvgRenderer renderer(resource);
-  QPainter painter(&pixmap);
-  renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-  painter.end();
-  picture->setPixmap(pixmap);
+  picture->setPixmap(PicturePixmap(resource, size, qApp->devicePixelRatio()));
   picture->setGeometry(rect);
   return picture;
 }
