@@ -4,9 +4,10 @@
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export DEBIAN_FRONTEND=noninteractive
 
-# Packages every build needs: compiler, build tools, Qt, GoogleTest, a CJK font.
+# Packages every build needs: compiler, build tools, Qt, GoogleTest, a CJK font,
+# and CLI11 and nlohmann-json for vapentis-calc.
 BUILD_PACKAGES=(g++ cmake ninja-build libgtest-dev qt6-base-dev qt6-svg-dev
-  libqt6svg6 fonts-arphic-uming fontconfig)
+  libqt6svg6 fonts-arphic-uming fontconfig libcli11-dev nlohmann-json3-dev)
 
 # Installs those of the given Debian packages that are missing.
 ensure_packages() {
@@ -50,6 +51,7 @@ build_fuzz() {
   echo "== Build the fuzz targets"
   cmake -S "$ROOT" -B "$ROOT/build/fuzz" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVAPENTIS_BUILD_FUZZ=ON -DVAPENTIS_BUILD_UI=OFF \
+    -DVAPENTIS_BUILD_CLI=OFF \
     -DVAPENTIS_BUILD_TESTS=OFF -DVAPENTIS_WARNINGS_AS_ERRORS=ON
   cmake --build "$ROOT/build/fuzz" -j2
 }

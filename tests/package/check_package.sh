@@ -13,7 +13,7 @@ deb=$(ls -1t build/release/vapentis_*.deb | head -n 1)
 
 fail() { echo "package check: $*" >&2; exit 1; }
 contents=$(dpkg-deb -c "$deb")
-for path in ./usr/bin/vapentis \
+for path in ./usr/bin/vapentis ./usr/bin/vapentis-calc \
   ./usr/share/applications/example.ardelle.Vapentis.desktop \
   ./usr/share/metainfo/example.ardelle.Vapentis.metainfo.xml \
   ./usr/share/icons/hicolor/scalable/apps/example.ardelle.Vapentis.svg \
@@ -37,4 +37,6 @@ file "$tmp/usr/share/icons/hicolor/48x48/apps/example.ardelle.Vapentis.png" | gr
   || fail "raster icon is not 48 x 48"
 version=$(QT_QPA_PLATFORM=offscreen "$tmp/usr/bin/vapentis" --version)
 grep -q "Vapentis 2.0" <<<"$version" || fail "installed program says: $version"
+calc=$("$tmp/usr/bin/vapentis-calc" sizing) || fail "installed vapentis-calc failed"
+grep -q "蒸发量=3.75吨/小时" <<<"$calc" || fail "installed vapentis-calc says: $calc"
 echo "package check passed: $deb"

@@ -1,0 +1,323 @@
+#include "cli/batch.h"
+
+#include <limits>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/output.h"
+#include "cli/tools.h"
+#include "numeric/numeric.h"
+
+namespace vapentis::cli {
+
+namespace {
+
+enum class ValueType { String, Number, Other };
+
+struct Field {
+  std::string key;
+  ValueType type = ValueType::Other;
+  std::string text;
+};
+
+// Reads one line of JSON through nlohmann's SAX interface into the fields of a
+// flat object, without building a document. A number keeps its JSON text, so
+// that it reaches ParseNumber exactly as written.
+class RequestParser {
+ public:
+  using json = nlohmann::json;
+
+  // False when the line is not JSON; error() then says why.
+  bool Parse(std::string_view line) {
+    line_ = line;
+    scan_ = 0;
+    depth_ = 0;
+    top_is_object_ = false;
+    used_ = 0;
+    error_.clear();
+    return json::sax_parse(line.data(), line.data() + line.size(), this);
+  }
+
+  bool top_is_object() const { return top_is_object_; }
+  std::span<const Field> fields() const { return {fields_.data(), used_}; }
+  const std::string& error() const { return error_; }
+
+  // The SAX events.
+  bool null() { return Value(ValueType::Other, {}); }
+  bool boolean(bool /*value*/) { return Value(ValueType::Other, {}); }
+  bool number_integer(json::number_integer_t /*value*/) {
+    return Value(ValueType::Number, NextNumberText());
+  }
+  bool number_unsigned(json::number_unsigned_t /*value*/) {
+    return Value(ValueType::Number, NextNumberText());
+  }
+  bool number_float(json::number_float_t /*value*/, const json::string_t& /*text*/) {
+    return Value(ValueType::Number, NextNumberText());
+  }
+  bool string(json::string_t& value) { return Value(ValueType::String, value); }
+  bool binary(json::binary_t& /*value*/) { return Value(ValueType::Other, {}); }
+  bool start_object(std::size_t /*elements*/) {
+    if (depth_ == 0) {
+      top_is_object_ = true;
+    } else {
+      Value(ValueType::Other, {});
+    }
+    ++depth_;
+    return true;
+  }
+  bool end_object() {
+    --depth_;
+    return true;
+  }
+  bool start_array(std::size_t /*elements*/) {
+    if (depth_ > 0) Value(ValueType::Other, {});
+    ++depth_;
+    return true;
+  }
+  bool end_array() {
+    --depth_;
+    return true;
+  }
+  bool key(json::string_t& key) {
+    if (depth_ == 1) key_.assign(key);
+    return true;
+  }
+  bool parse_error(std::size_t /*position*/, const std::string& /*last_token*/,
+                   const nlohmann::detail::exception& ex) {
+    error_ = ex.what();
+    return false;
+  }
+
+ private:
+  bool Value(ValueType type, std::string_view text) {
+    if (depth_ != 1 || !top_is_object_) return true;
+    if (used_ == fields_.size()) fields_.emplace_back();
+    Field& field = fields_[used_++];
+    field.key.assign(key_);
+    field.type = type;
+    field.text.assign(text);
+    return true;
+  }
+
+  // The text of the next number token: the SAX events come in document order,
+  // so the scan only has to step over strings, which may hold digits.
+  std::string_view NextNumberText() {
+    const std::size_t n = line_.size();
+    std::size_t i = scan_;
+    while (i < n) {
+      const char c = line_[i];
+      if (c == '"') {
+        for (++i; i < n && line_[i] != '"'; ++i) {
+          if (line_[i] == '\\') ++i;
+        }
+        ++i;
+      } else if (c == '-' || (c >= '0' && c <= '9')) {
+        break;
+      } else {
+        ++i;
+      }
+    }
+    const std::size_t start = i;
+    while (i < n && std::string_view("0123456789+-.eE").find(line_[i]) != std::string_view::npos) {
+      ++i;
+    }
+    scan_ = i;
+    return line_.substr(start, i - start);
+  }
+
+  std::string_view line_;
+  std::size_t scan_ = 0;
+  int depth_ = 0;
+  bool top_is_object_ = false;
+  std::string key_;
+  std::vector<Field> fields_;  // kept from line to line, so their buffers are reused
+  std::size_t used_ = 0;
+  std::string error_;
+};
+
+std::string ToolList() {
+  std::string list;
+  for (const Tool& tool : Tools()) {
+    if (!list.empty()) list += "、";
+    list += tool.name;
+  }
+  return list;
+}
+
+std::string InputList(const Tool& tool) {
+  std::string list;
+  for (const InputSpec& input : tool.inputs) {
+    if (!list.empty()) list += "、";
+    list += input.key;
+  }
+  return list;
+}
+
+std::string ChoiceList(const InputSpec& input) {
+  std::string list;
+  for (const std::string_view choice : input.choices) {
+    if (!list.empty()) list += "、";
+    list += choice;
+  }
+  return list;
+}
+
+bool IsChoice(const InputSpec& input, std::string_view text) {
+  for (const std::string_view choice : input.choices) {
+    if (choice == text) return true;
+  }
+  return false;
+}
+
+bool IsBlank(std::string_view line) {
+  return line.find_first_not_of(" \t\r") == std::string_view::npos;
+}
+
+// Answers one request line with its record; false when it did not succeed.
+class LineEvaluator {
+ public:
+  bool Evaluate(std::string_view line, std::uint64_t number, JsonWriter& json) {
+    json.BeginObject();
+    json.Key("line");
+    json.Integer(number);
+    const bool ok = Answer(line, json);
+    json.EndObject();
+    return ok;
+  }
+
+ private:
+  bool Answer(std::string_view line, JsonWriter& json) {
+    if (!parser_.Parse(line))
+      return Fail(json, kMalformedJson, "不是有效的JSON：" + parser_.error());
+    if (!parser_.top_is_object()) {
+      return Fail(json, kNotAnObject,
+                  R"(每行应为一个JSON对象，例如 {"tool":"sizing","throughput":"5"})");
+    }
+
+    const Field* tool_field = nullptr;
+    for (const Field& field : parser_.fields()) {
+      if (field.key != "tool") continue;
+      if (tool_field != nullptr)
+        return Fail(json, kDuplicateInput, "键“tool”出现了不止一次", "tool");
+      tool_field = &field;
+    }
+    if (tool_field == nullptr || tool_field->type != ValueType::String) {
+      return Fail(json, kMissingTool, "缺少字符串键“tool”，应为" + ToolList() + "之一", "tool");
+    }
+    const Tool* tool = FindTool(tool_field->text);
+    if (tool == nullptr) {
+      return Fail(json, kUnknownTool,
+                  "没有名为“" + tool_field->text + "”的工具，应为" + ToolList() + "之一", "tool");
+    }
+
+    texts_.resize(tool->inputs.size());
+    given_.assign(tool->inputs.size(), false);
+    for (std::size_t i = 0; i < tool->inputs.size(); ++i) texts_[i] = tool->inputs[i].default_text;
+    for (const Field& field : parser_.fields()) {
+      if (&field == tool_field) continue;
+      std::size_t i = 0;
+      while (i < tool->inputs.size() && tool->inputs[i].key != field.key) ++i;
+      if (const Problem problem = FieldProblem(*tool, i, field); !problem.kind.empty()) {
+        json.Key("tool");
+        json.String(tool->name);
+        return Fail(json, problem.kind, problem.message, field.key);
+      }
+      given_[i] = true;
+      texts_[i] = field.text;
+    }
+
+    try {
+      const ToolOutput output = tool->run(texts_);
+      WriteResultMembers(json, *tool, texts_, output);
+      return true;
+    } catch (const CalcFailure& failure) {
+      WriteFailureMembers(json, *tool, texts_, failure);
+      return false;
+    }
+  }
+
+  struct Problem {
+    std::string_view kind;  // empty: none
+    std::string message;
+  };
+
+  // What is wrong with the field for input i of the tool (i past the end: no such input).
+  Problem FieldProblem(const Tool& tool, std::size_t i, const Field& field) const {
+    if (i == tool.inputs.size()) {
+      return {kUnknownInput, "工具" + std::string(tool.name) + "没有输入“" + field.key +
+                                 "”，可用的输入：" + InputList(tool)};
+    }
+    if (given_[i]) return {kDuplicateInput, "输入“" + field.key + "”出现了不止一次"};
+    if (field.type == ValueType::Other) {
+      return {kInvalidInputValue, "输入“" + field.key + "”应为字符串或数字"};
+    }
+    const InputSpec& input = tool.inputs[i];
+    if (!input.choices.empty() && !IsChoice(input, field.text)) {
+      return {kInvalidInputValue, "输入“" + field.key + "”应为" + ChoiceList(input) + "之一"};
+    }
+    return {};
+  }
+
+  static bool Fail(JsonWriter& json, std::string_view kind, const std::string& message,
+                   std::string_view input = {}) {
+    WriteError(json, kind, message, input);
+    return false;
+  }
+
+  RequestParser parser_;
+  std::vector<std::string> texts_;
+  std::vector<bool> given_;
+};
+
+}  // namespace
+
+BatchCounts RunBatch(std::istream& in, std::ostream& out, std::size_t max_line_bytes) {
+  BatchCounts counts;
+  LineEvaluator evaluator;
+  std::vector<char> buffer(max_line_bytes + 1);  // getline keeps one byte for the terminator
+  JsonWriter json;
+  std::uint64_t number = 0;
+  while (true) {
+    // About to wait for input: whoever feeds us may be waiting for these answers.
+    if (in.rdbuf()->in_avail() <= 0) out.flush();
+    in.getline(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    const std::streamsize extracted = in.gcount();
+    if (in.bad()) {
+      counts.read_error = true;
+      break;
+    }
+    json.Clear();
+    bool ok = false;
+    if (in.fail()) {
+      if (in.eof()) break;  // nothing left to read
+      in.clear();
+      in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+      ++number;
+      json.BeginObject();
+      json.Key("line");
+      json.Integer(number);
+      WriteError(json, kLineTooLong, "该行超过" + std::to_string(max_line_bytes) + "字节，没有读取",
+                 {});
+      json.EndObject();
+    } else {
+      ++number;
+      const std::string_view line(buffer.data(),
+                                  static_cast<std::size_t>(in.eof() ? extracted : extracted - 1));
+      if (IsBlank(line)) {
+        if (in.eof()) break;
+        continue;
+      }
+      ok = evaluator.Evaluate(line, number, json);
+    }
+    ++counts.requests;
+    if (!ok) ++counts.failed;
+    out << json.text() << '\n';
+    if (in.eof()) break;
+  }
+  out.flush();
+  return counts;
+}
+
+}  // namespace vapentis::cli

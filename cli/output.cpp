@@ -1,0 +1,230 @@
+#include "cli/output.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace vapentis::cli {
+
+void JsonWriter::Separate() {
+  if (need_comma_) text_ += ',';
+}
+
+void JsonWriter::BeginObject() {
+  Separate();
+  text_ += '{';
+  need_comma_ = false;
+}
+
+void JsonWriter::EndObject() {
+  text_ += '}';
+  need_comma_ = true;
+}
+
+void JsonWriter::BeginArray() {
+  Separate();
+  text_ += '[';
+  need_comma_ = false;
+}
+
+void JsonWriter::EndArray() {
+  text_ += ']';
+  need_comma_ = true;
+}
+
+void JsonWriter::Key(std::string_view key) {
+  Separate();
+  Escaped(key);
+  text_ += ':';
+  need_comma_ = false;
+}
+
+void JsonWriter::String(std::string_view value) {
+  Separate();
+  Escaped(value);
+  need_comma_ = true;
+}
+
+void JsonWriter::Integer(std::uint64_t value) {
+  Separate();
+  std::array<char, 24> buffer{};
+  const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  (void)ec;
+  text_.append(buffer.data(), end);
+  need_comma_ = true;
+}
+
+void JsonWriter::Number(double value) {
+  Separate();
+  constexpr double kExactIntegers = 9007199254740992.0;  // 2^53
+  std::array<char, 32> buffer{};
+  char* end = buffer.data();
+  if (!std::isfinite(value)) {
+    text_ += "null";  // JSON has no infinities; the calculations never yield one
+    need_comma_ = true;
+    return;
+  }
+  if (std::trunc(value) == value && std::fabs(value) <= kExactIntegers) {
+    end = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                        static_cast<std::int64_t>(value))
+              .ptr;
+  } else {
+    end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
+  }
+  text_.append(buffer.data(), end);
+  need_comma_ = true;
+}
+
+void JsonWriter::Null() {
+  Separate();
+  text_ += "null";
+  need_comma_ = true;
+}
+
+namespace {
+
+// Length of the well-formed UTF-8 sequence at the start of `s`, or 0.
+std::size_t Utf8Length(std::string_view s) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+  const auto continuation = [&](std::size_t i) { return i < s.size() && (byte(i) & 0xC0) == 0x80; };
+  const unsigned char lead = byte(0);
+  if (lead >= 0xC2 && lead <= 0xDF) return continuation(1) ? 2 : 0;
+  if (lead >= 0xE0 && lead <= 0xEF) {
+    if (!continuation(1) || !continuation(2)) return 0;
+    if (lead == 0xE0 && byte(1) < 0xA0) return 0;  // overlong
+    if (lead == 0xED && byte(1) > 0x9F) return 0;  // surrogate
+    return 3;
+  }
+  if (lead >= 0xF0 && lead <= 0xF4) {
+    if (!continuation(1) || !continuation(2) || !continuation(3)) return 0;
+    if (lead == 0xF0 && byte(1) < 0x90) return 0;  // overlong
+    if (lead == 0xF4 && byte(1) > 0x8F) return 0;  // beyond U+10FFFF
+    return 4;
+  }
+  return 0;
+}
+
+}  // namespace
+
+void JsonWriter::Escaped(std::string_view value) {
+  text_ += '"';
+  std::size_t i = 0;
+  while (i < value.size()) {
+    // Copy the run of characters that need no escape in one step.
+    std::size_t run = i;
+    while (run < value.size()) {
+      const auto c = static_cast<unsigned char>(value[run]);
+      if (c >= 0x20 && c < 0x80 && c != '"' && c != '\\') {
+        ++run;
+      } else if (const std::size_t length = c >= 0x80 ? Utf8Length(value.substr(run)) : 0;
+                 length > 0) {
+        run += length;
+      } else {
+        break;
+      }
+    }
+    text_.append(value.data() + i, run - i);
+    i = run;
+    if (i == value.size()) break;
+
+    const auto c = static_cast<unsigned char>(value[i]);
+    if (c >= 0x80) {
+      text_ += "\xEF\xBF\xBD";
+      ++i;
+      continue;
+    }
+    switch (c) {
+      case '"':
+        text_ += "\\\"";
+        break;
+      case '\\':
+        text_ += "\\\\";
+        break;
+      case '\n':
+        text_ += "\\n";
+        break;
+      case '\r':
+        text_ += "\\r";
+        break;
+      case '\t':
+        text_ += "\\t";
+        break;
+      default: {
+        constexpr std::string_view kHex = "0123456789abcdef";
+        text_ += "\\u00";
+        text_ += kHex[c >> 4];
+        text_ += kHex[c & 0xF];
+      }
+    }
+    ++i;
+  }
+  text_ += '"';
+}
+
+void WriteLines(std::ostream& out, const ToolOutput& output) {
+  for (const std::string& line : output.lines) {
+    out << line << '\n';
+  }
+}
+
+namespace {
+
+void WriteToolAndInputs(JsonWriter& json, const Tool& tool, std::span<const std::string> texts) {
+  json.Key("tool");
+  json.String(tool.name);
+  json.Key("inputs");
+  json.BeginObject();
+  for (std::size_t i = 0; i < tool.inputs.size(); ++i) {
+    json.Key(tool.inputs[i].key);
+    json.String(texts[i]);
+  }
+  json.EndObject();
+}
+
+}  // namespace
+
+void WriteResultMembers(JsonWriter& json, const Tool& tool, std::span<const std::string> texts,
+                        const ToolOutput& output) {
+  WriteToolAndInputs(json, tool, texts);
+  json.Key("figures");
+  json.BeginObject();
+  for (const Figure& figure : output.figures) {
+    json.Key(figure.name);
+    json.Number(figure.value);
+  }
+  json.EndObject();
+  json.Key("lines");
+  json.BeginArray();
+  for (const std::string& line : output.lines) json.String(line);
+  json.EndArray();
+  if (!output.notice.empty()) {
+    json.Key("notice");
+    json.String(output.notice);
+  }
+}
+
+void WriteFailureMembers(JsonWriter& json, const Tool& tool, std::span<const std::string> texts,
+                         const CalcFailure& failure) {
+  WriteToolAndInputs(json, tool, texts);
+  WriteError(json, KindName(failure.kind()), failure.what(),
+             InputKeyOfFailure(tool, failure.input()));
+}
+
+void WriteError(JsonWriter& json, std::string_view kind, std::string_view message,
+                std::string_view input_key) {
+  json.Key("error");
+  json.BeginObject();
+  json.Key("kind");
+  json.String(kind);
+  json.Key("message");
+  json.String(message);
+  json.Key("input");
+  if (input_key.empty()) {
+    json.Null();
+  } else {
+    json.String(input_key);
+  }
+  json.EndObject();
+}
+
+}  // namespace vapentis::cli

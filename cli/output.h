@@ -1,0 +1,73 @@
+// What the command line writes: result lines for the terminal and the JSON
+// records of results and failures, shared by single commands and batches.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "cli/tools.h"
+#include "numeric/numeric.h"
+
+namespace vapentis::cli {
+
+// Failure kinds of a batch line that are not failures of a calculation.
+inline constexpr std::string_view kMalformedJson = "MalformedJson";
+inline constexpr std::string_view kNotAnObject = "NotAnObject";
+inline constexpr std::string_view kMissingTool = "MissingTool";
+inline constexpr std::string_view kUnknownTool = "UnknownTool";
+inline constexpr std::string_view kUnknownInput = "UnknownInput";
+inline constexpr std::string_view kDuplicateInput = "DuplicateInput";
+inline constexpr std::string_view kInvalidInputValue = "InvalidInputValue";
+inline constexpr std::string_view kLineTooLong = "LineTooLong";
+
+// Compact JSON built into one string, reused from record to record; a batch
+// writes a million of them, so this avoids a document per record. UTF-8 is
+// kept as is; bytes that are not UTF-8 (an argument can hold any) become U+FFFD.
+class JsonWriter {
+ public:
+  void Clear() {
+    text_.clear();
+    need_comma_ = false;
+  }
+  const std::string& text() const { return text_; }
+
+  void BeginObject();
+  void EndObject();
+  void BeginArray();
+  void EndArray();
+  void Key(std::string_view key);
+  void String(std::string_view value);
+  void Integer(std::uint64_t value);
+  // Whole values within 2^53 are written without a fraction (127, not 127.0);
+  // others as the shortest text that reads back as the same double.
+  void Number(double value);
+  void Null();
+
+ private:
+  void Separate();
+  void Escaped(std::string_view value);
+
+  std::string text_;
+  bool need_comma_ = false;
+};
+
+// The result lines, each followed by a newline.
+void WriteLines(std::ostream& out, const ToolOutput& output);
+
+// "tool", "inputs" (every input's text, in the tool's order), "figures",
+// "lines" and, when there is one, "notice".
+void WriteResultMembers(JsonWriter& json, const Tool& tool, std::span<const std::string> texts,
+                        const ToolOutput& output);
+
+// "tool", "inputs" and "error" for a failed calculation.
+void WriteFailureMembers(JsonWriter& json, const Tool& tool, std::span<const std::string> texts,
+                         const CalcFailure& failure);
+
+// "error": {"kind": ..., "message": ..., "input": key, or null when empty}
+void WriteError(JsonWriter& json, std::string_view kind, std::string_view message,
+                std::string_view input_key);
+
+}  // namespace vapentis::cli

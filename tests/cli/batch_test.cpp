@@ -1,0 +1,156 @@
+#include "cli/batch.h"
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli_test_support.h"
+
+namespace vapentis::cli {
+namespace {
+
+using nlohmann::json;
+
+std::vector<json> Records(const std::string& out) {
+  std::vector<json> records;
+  for (const std::string& line : SplitLines(out)) records.push_back(json::parse(line));
+  return records;
+}
+
+TEST(Batch, AFailingLineDoesNotStopTheLinesAfterIt) {
+  const Outcome run = RunWith({"batch"},
+                              "{\"tool\":\"sizing\"}\n"
+                              "{\"tool\":\"sizing\",\"feed\":\"abc\"}\n"
+                              "{broken\n"
+                              "{\"tool\":\"sizing\",\"throughput\":\"10\"}\n");
+  EXPECT_EQ(run.code, kExitFailure);
+  EXPECT_EQ(run.err, "vapentis-calc batch：4行中有2行失败\n");
+  const std::vector<json> records = Records(run.out);
+  ASSERT_EQ(records.size(), 4U);
+  for (std::size_t i = 0; i < records.size(); ++i) EXPECT_EQ(records[i]["line"], i + 1);
+  EXPECT_EQ(records[0]["lines"][0], "蒸发量=3.75吨/小时");
+  EXPECT_EQ(records[1]["error"]["kind"], "NotANumber");
+  EXPECT_EQ(records[1]["error"]["input"], "feed");
+  EXPECT_EQ(records[2]["error"]["kind"], "MalformedJson");
+  EXPECT_EQ(records[3]["lines"][0], "蒸发量=7.5吨/小时");
+  EXPECT_FALSE(records[3].contains("error"));
+}
+
+TEST(Batch, EveryLineSucceedingExitsZero) {
+  const Outcome run = RunWith({"batch"}, "{\"tool\":\"sizing\"}\n{\"tool\":\"sizing\",\"feed\":0}");
+  EXPECT_EQ(run.code, kExitSuccess);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(Records(run.out).size(), 2U) << "the last line needs no newline";
+  EXPECT_EQ(RunWith({"batch"}, "").code, kExitSuccess);
+}
+
+// A line that cannot be answered gives an error record naming why.
+struct RequestCase {
+  const char* name;
+  const char* line;
+  const char* kind;
+  const char* input;  // nullptr: "input" is null
+};
+
+const RequestCase kRequestCases[] = {
+    {"cut-off object", R"({"tool":"sizing",)", "MalformedJson", nullptr},
+    {"not JSON at all", "throughput=5", "MalformedJson", nullptr},
+    {"trailing text", R"({"tool":"sizing"} x)", "MalformedJson", nullptr},
+    {"two objects on one line", R"({"tool":"sizing"}{"tool":"sizing"})", "MalformedJson", nullptr},
+    {"bytes that are not UTF-8", "{\"tool\":\"sizing\",\"application\":\"\xff\"}", "MalformedJson",
+     nullptr},
+    {"array", R"([{"tool":"sizing"}])", "NotAnObject", nullptr},
+    {"string", R"("sizing")", "NotAnObject", nullptr},
+    {"number", "5", "NotAnObject", nullptr},
+    {"no tool", R"({"throughput":"5"})", "MissingTool", "tool"},
+    {"tool not a text", R"({"tool":1})", "MissingTool", "tool"},
+    {"unknown tool", R"({"tool":"Sizing"})", "UnknownTool", "tool"},
+    {"tool twice", R"({"tool":"sizing","tool":"sizing"})", "DuplicateInput", "tool"},
+    {"unknown input", R"({"tool":"sizing","throughput ":"5"})", "UnknownInput", "throughput "},
+    {"option spelling as key", R"({"tool":"sizing","--feed":"5"})", "UnknownInput", "--feed"},
+    {"input twice", R"({"tool":"sizing","feed":"1","feed":"1"})", "DuplicateInput", "feed"},
+    {"null input", R"({"tool":"sizing","feed":null})", "InvalidInputValue", "feed"},
+    {"boolean input", R"({"tool":"sizing","feed":true})", "InvalidInputValue", "feed"},
+    {"nested input", R"({"tool":"sizing","feed":[10]})", "InvalidInputValue", "feed"},
+    {"object input", R"({"tool":"sizing","feed":{"value":10}})", "InvalidInputValue", "feed"},
+    {"calculation: not a number", R"({"tool":"sizing","throughput":"5t"})", "NotANumber",
+     "throughput"},
+    {"calculation: zero product", R"({"tool":"sizing","product":0})", "DivisionByZero", nullptr},
+    {"calculation: zero throughput", R"({"tool":"sizing","throughput":0})", "Overflow", nullptr},
+};
+
+TEST(Batch, ErrorRecordsNameTheKindAndTheInput) {
+  for (const RequestCase& c : kRequestCases) {
+    SCOPED_TRACE(c.name);
+    const Outcome run = RunWith({"batch"}, std::string(c.line) + "\n{\"tool\":\"sizing\"}\n");
+    EXPECT_EQ(run.code, kExitFailure);
+    const std::vector<json> records = Records(run.out);
+    ASSERT_EQ(records.size(), 2U);
+    const json& error = records[0]["error"];
+    EXPECT_EQ(records[0]["line"], 1);
+    EXPECT_EQ(error["kind"], c.kind);
+    EXPECT_EQ(error["input"], c.input ? json(c.input) : json(nullptr));
+    EXPECT_FALSE(error["message"].get<std::string>().empty());
+    EXPECT_FALSE(records[0].contains("lines"));
+    EXPECT_EQ(records[1]["line"], 2);
+    EXPECT_FALSE(records[1].contains("error")) << "the next line still runs";
+  }
+}
+
+TEST(Batch, JsonNumbersReachTheCalculationAsTheirJsonText) {
+  // Digits and escaped quotes inside strings must not be taken for the numbers after them.
+  const Outcome run = RunWith(
+      {"batch"},
+      R"({"tool":"sizing","application":"1 \"2\" 3","throughput":-0,"feed":1E1,"product":40.0})"
+      "\n");
+  const json record = json::parse(run.out);
+  EXPECT_EQ(record["inputs"], json::parse(R"({"throughput":"-0","feed":"1E1","product":"40.0",)"
+                                          R"("application":"1 \"2\" 3"})"));
+  EXPECT_EQ(record["error"]["kind"], "Overflow")
+      << "-0 t/h divides 0 by -0, as typed in the window";
+
+  const json big = json::parse(
+      RunWith({"batch"}, R"({"tool":"sizing","throughput":12345678901234567890123,"feed":0})").out);
+  EXPECT_EQ(big["inputs"]["throughput"], "12345678901234567890123");
+  EXPECT_EQ(big["lines"][0], "蒸发量=1.23456789012346E+22吨/小时");
+}
+
+TEST(Batch, RecordIsTheSingleCommandsJsonWithTheLineNumber) {
+  json single = json::parse(
+      RunWith({"sizing", "--json", "--throughput", "20", "--application", "危废行业"}).out);
+  const json batch = json::parse(
+      RunWith({"batch"}, R"({"application":"危废行业","throughput":20,"tool":"sizing"})").out);
+  single["line"] = 1;
+  EXPECT_EQ(batch, single);
+}
+
+TEST(Batch, BlankLinesAreSkippedButCountedAndCrLfIsAccepted) {
+  const std::vector<json> records =
+      Records(RunWith({"batch"}, "\n  \r\n{\"tool\":\"sizing\"}\r\n\n{\"tool\":\"sizing\"}").out);
+  ASSERT_EQ(records.size(), 2U);
+  EXPECT_EQ(records[0]["line"], 3);
+  EXPECT_EQ(records[1]["line"], 5);
+  EXPECT_FALSE(records[0].contains("error"));
+}
+
+TEST(Batch, OverlongLineIsRefusedUnreadAndTheNextLineRuns) {
+  const std::string fits = R"({"tool":"sizing","throughput":"5"})";  // 34 bytes
+  std::istringstream in(fits + "\n" + std::string(100, ' ') + fits + "\n" + fits);
+  std::ostringstream out;
+  const BatchCounts counts = RunBatch(in, out, fits.size());
+  EXPECT_EQ(counts.requests, 3U);
+  EXPECT_EQ(counts.failed, 1U);
+  const std::vector<json> records = Records(out.str());
+  ASSERT_EQ(records.size(), 3U);
+  EXPECT_FALSE(records[0].contains("error")) << "a line of exactly the limit is read";
+  EXPECT_EQ(records[1]["error"]["kind"], "LineTooLong");
+  EXPECT_EQ(records[1]["line"], 2);
+  EXPECT_FALSE(records[2].contains("error"));
+  EXPECT_EQ(records[2]["line"], 3);
+}
+
+}  // namespace
+}  // namespace vapentis::cli

@@ -1,0 +1,37 @@
+// Runs the command in-process on string streams, as the shell would run it.
+#pragma once
+
+#include <initializer_list>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/calc_command.h"
+
+namespace vapentis::cli {
+
+struct Outcome {
+  int code;
+  std::string out;
+  std::string err;
+};
+
+inline Outcome RunWith(const std::vector<std::string>& args, const std::string& input = {}) {
+  std::vector<const char*> argv{"vapentis-calc"};
+  for (const std::string& arg : args) argv.push_back(arg.c_str());
+  std::istringstream in(input);
+  std::ostringstream out;
+  std::ostringstream err;
+  const int code = RunCalc(static_cast<int>(argv.size()), argv.data(), in, out, err);
+  return {code, out.str(), err.str()};
+}
+
+// The lines of a text, without the newline that ends each.
+inline std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream stream(text);
+  for (std::string line; std::getline(stream, line);) lines.push_back(line);
+  return lines;
+}
+
+}  // namespace vapentis::cli

@@ -1,0 +1,126 @@
+#include "cli/output.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <nlohmann/json.hpp>
+#include <string>
+
+namespace vapentis::cli {
+namespace {
+
+using nlohmann::json;
+
+std::string StringJson(std::string_view value) {
+  JsonWriter writer;
+  writer.String(value);
+  return writer.text();
+}
+
+// Texts that must come back unchanged through a JSON reader.
+struct TextCase {
+  const char* name;
+  std::string text;
+  const char* written;
+};
+
+const TextCase kTexts[] = {
+    {"plain", "KOV3.75-CRY-FC", R"("KOV3.75-CRY-FC")"},
+    {"Chinese", "蒸发量=3.75吨/小时", R"("蒸发量=3.75吨/小时")"},
+    {"quote and backslash", R"(a"b\c)", R"("a\"b\\c")"},
+    {"line breaks and tab", "a\r\nb\tc", R"("a\r\nb\tc")"},
+    {"other control bytes", std::string("\x01\x1f\x7f", 3), "\"\\u0001\\u001f\x7f\""},
+    {"NUL inside", std::string("a\0b", 3), R"("a\u0000b")"},
+    {"empty", "", R"("")"},
+    {"four-byte character", "\xF0\x9F\x98\x80", "\"\xF0\x9F\x98\x80\""},
+};
+
+TEST(JsonWriter, StringsReadBackUnchanged) {
+  for (const TextCase& c : kTexts) {
+    SCOPED_TRACE(c.name);
+    const std::string written = StringJson(c.text);
+    EXPECT_EQ(written, c.written);
+    EXPECT_EQ(json::parse(written).get<std::string>(), c.text);
+  }
+}
+
+// An argument can hold any bytes; each byte that is not UTF-8 becomes U+FFFD.
+struct BadUtf8Case {
+  const char* name;
+  std::string text;
+  const char* read_back;
+};
+
+const BadUtf8Case kBadUtf8[] = {
+    {"lone continuation", "a\x80z", "a\xEF\xBF\xBDz"},
+    {"Latin-1", "caf\xE9", "caf\xEF\xBF\xBD"},
+    {"cut-off sequence at the end", "\xE8\x92", "\xEF\xBF\xBD\xEF\xBF\xBD"},
+    {"overlong slash", "\xC0\xAF", "\xEF\xBF\xBD\xEF\xBF\xBD"},
+    {"surrogate", "\xED\xA0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+    {"beyond U+10FFFF", "\xF4\x90\x80\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+};
+
+TEST(JsonWriter, BytesThatAreNotUtf8BecomeReplacementCharacters) {
+  for (const BadUtf8Case& c : kBadUtf8) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(json::parse(StringJson(c.text)).get<std::string>(), c.read_back);
+  }
+}
+
+struct NumberCase {
+  const char* name;
+  double value;
+  const char* written;
+};
+
+const NumberCase kNumbers[] = {
+    {"whole", 127, "127"},
+    {"negative whole", -958.5 * 2, "-1917"},
+    {"negative zero", -0.0, "0"},
+    {"decimal", 0.6044, "0.6044"},
+    {"binary fraction", 0.1 + 0.2, "0.30000000000000004"},
+    {"largest exact whole", 9007199254740992.0, "9007199254740992"},
+    {"beyond exact wholes", 1e28, "1e+28"},
+    {"tiny", 1.5e-16, "1.5e-16"},
+    {"infinite", std::numeric_limits<double>::infinity(), "null"},
+};
+
+TEST(JsonWriter, NumbersAreShortestTextsThatReadBackExactly) {
+  for (const NumberCase& c : kNumbers) {
+    SCOPED_TRACE(c.name);
+    JsonWriter writer;
+    writer.Number(c.value);
+    EXPECT_EQ(writer.text(), c.written);
+    if (std::isfinite(c.value)) {
+      EXPECT_EQ(json::parse(writer.text()).get<double>(), c.value);
+    }
+  }
+}
+
+TEST(JsonWriter, SeparatesMembersAndElementsAtEveryDepth) {
+  JsonWriter writer;
+  writer.BeginObject();
+  writer.Key("a");
+  writer.Integer(1);
+  writer.Key("b");
+  writer.BeginArray();
+  writer.String("x");
+  writer.BeginObject();
+  writer.EndObject();
+  writer.Null();
+  writer.EndArray();
+  writer.Key("c");
+  writer.BeginObject();
+  writer.Key("d");
+  writer.Number(2.5);
+  writer.EndObject();
+  writer.EndObject();
+  EXPECT_EQ(writer.text(), R"({"a":1,"b":["x",{},null],"c":{"d":2.5}})");
+  writer.Clear();
+  writer.String("next");
+  EXPECT_EQ(writer.text(), R"("next")");
+}
+
+}  // namespace
+}  // namespace vapentis::cli
