@@ -1,0 +1,80 @@
+#include "process/pipe_diameter.h"
+
+#include "numeric/numeric.h"
+#include "process/steam_properties.h"
+
+namespace vapentis {
+
+namespace {
+
+// The pipe tool's own steam density: factor 1.00525 (the steam tool has
+// 1.00524) and the first density band at every temperature.
+constexpr double kSteamDensityFactor = 1.00525;
+constexpr double kSteamDensitySlope = 5.8215;
+constexpr double kSteamDensityOffset = 0.01465;
+
+constexpr double kSecondsPerHour = 3600;
+constexpr double kPi = 3.1415;  // four decimals, as the quotes were made with
+constexpr double kScaleMm = 2000;
+
+std::string DiameterLine(double diameter_mm, char sep) {
+  return "圆形管道直径=" + NumberText(diameter_mm, sep) + "mm，按标准管径选择";
+}
+
+}  // namespace
+
+double PipeSteamDensity(double t_c) {
+  const double term = AntoineTerm(t_c);
+  Checked c;
+  const double density =
+      c.add(c.mul(c.mul(term, kSteamDensityFactor), kSteamDensitySlope), kSteamDensityOffset);
+  c.check();
+  return density;
+}
+
+double PipeDiameter(double flow_kg_per_h, double density_kg_per_m3, double velocity_m_per_s) {
+  Checked c;
+  const double quotient =
+      c.div(c.div(c.div(c.div(flow_kg_per_h, kSecondsPerHour), density_kg_per_m3), kPi),
+            velocity_m_per_s);
+  // Checked before the root, so a zero density or velocity is reported as
+  // the division by zero it is, whatever the signs.
+  c.check();
+  const double root = c.pow(quotient, 0.5);
+  c.check();
+  const double diameter = c.mul(kScaleMm, root);
+  c.check();
+  return diameter;
+}
+
+PipeResult PipeDiameterResult(const PipeInputs& in) {
+  const char sep = in.decimal_separator;
+  PipeResult r;
+  switch (in.state) {
+    case FluidState::Steam: {
+      const double t = ParseInput(in.temperature, kSteamTemperatureInput, sep);
+      const double density = RoundHalfEven(PipeSteamDensity(t), 4);
+      const double m = ParseInput(in.flow, kFlowInput, sep);
+      const double v = ParseInput(in.velocity, kVelocityInput, sep);
+      r.density_kg_per_m3 = density;
+      r.diameter_mm = RoundHalfEven(PipeDiameter(m, density, v), 0);
+      r.lines = {"饱和蒸汽密度=" + NumberText(density, sep) + "kg/m3",
+                 DiameterLine(r.diameter_mm, sep)};
+      break;
+    }
+    case FluidState::Liquid: {
+      const double m = ParseInput(in.flow, kFlowInput, sep);
+      const double density = ParseInput(in.density, kDensityInput, sep);
+      const double v = ParseInput(in.velocity, kVelocityInput, sep);
+      r.diameter_mm = RoundHalfEven(PipeDiameter(m, density, v), 0);
+      r.lines = {DiameterLine(r.diameter_mm, sep)};
+      break;
+    }
+    case FluidState::None:
+      r.lines = {"请选择流体形态"};
+      break;
+  }
+  return r;
+}
+
+}  // namespace vapentis

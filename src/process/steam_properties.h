@@ -1,0 +1,47 @@
+// Saturated water steam at low pressure: temperature or pressure, density and
+// latent heat from an Antoine vapour-pressure correlation.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vapentis {
+
+enum class SteamMode { None, Pressure, Temperature };
+
+struct SteamInputs {
+  SteamMode mode = SteamMode::None;
+  std::string_view pressure;     // MPa, read in pressure mode only
+  std::string_view temperature;  // ℃, read in temperature mode only
+  char decimal_separator = '.';
+};
+
+// Figures as the result lines show them. Pressure mode: temperature_c is the
+// shown (1-decimal) temperature and pressure_mpa the typed pressure.
+// Temperature mode: pressure_mpa is the shown (4-decimal) pressure and
+// temperature_c the typed temperature.
+struct SteamResult {
+  double temperature_c = 0;
+  double pressure_mpa = 0;
+  double density_kg_per_m3 = 0;      // rounded to 4 places
+  double latent_heat_kj_per_kg = 0;  // rounded to a whole number
+  std::vector<std::string> lines;    // the three result lines
+};
+
+// Names of the inputs as carried by a failed conversion.
+inline constexpr std::string_view kPressureInput = "pressure";
+inline constexpr std::string_view kTemperatureInput = "temperature";
+
+// Each of these throws CalcFailure. t in ℃, p in MPa.
+double AntoineTerm(double t_c);
+double SaturationPressure(double t_c);
+double SaturationTemperature(double p_mpa);
+double SteamDensity(double t_c);  // kg/m3, in three temperature bands
+double LatentHeat(double t_c);    // kJ/kg
+
+// The result for the chosen mode; nullopt, converting nothing, for SteamMode::None.
+std::optional<SteamResult> SteamPropertiesResult(const SteamInputs& in);
+
+}  // namespace vapentis
