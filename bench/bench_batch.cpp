@@ -24,6 +24,11 @@ const std::vector<std::string> kSuccessful = {
     R"({"tool":"sizing","throughput":"5","feed":"10","product":"40","application":"蒸发结晶"})",
     R"({"tool":"sizing","throughput":20,"feed":8,"product":35,"application":"危废行业"})",
     R"({"tool":"sizing","throughput":"2.18","feed":"0","application":"食品行业"})",
+    R"({"tool":"steam","mode":"temperature","temperature":"130"})",
+    R"({"tool":"pipe","state":"liquid","flow":5000,"velocity":1.5,"density":1000})",
+    R"({"tool":"pump","flow":"100","head":"30","specific_gravity":"1.4","efficiency":"0.6"})",
+    R"({"tool":"exchanger","area":"90","tube_diameter":"38","tube_length":"6"})",
+    R"({"tool":"channel","designation":"32b"})",
 };
 
 const std::vector<std::string> kWithFailures = {

@@ -76,10 +76,17 @@ const RequestCase kRequestCases[] = {
     {"boolean input", R"({"tool":"sizing","feed":true})", "InvalidInputValue", "feed"},
     {"nested input", R"({"tool":"sizing","feed":[10]})", "InvalidInputValue", "feed"},
     {"object input", R"({"tool":"sizing","feed":{"value":10}})", "InvalidInputValue", "feed"},
+    {"mode not offered", R"({"tool":"steam","mode":"none"})", "InvalidInputValue", "mode"},
+    {"state as a number", R"({"tool":"pipe","state":1})", "InvalidInputValue", "state"},
+    {"input of another tool", R"({"tool":"pump","area":"90"})", "UnknownInput", "area"},
     {"calculation: not a number", R"({"tool":"sizing","throughput":"5t"})", "NotANumber",
      "throughput"},
     {"calculation: zero product", R"({"tool":"sizing","product":0})", "DivisionByZero", nullptr},
     {"calculation: zero throughput", R"({"tool":"sizing","throughput":0})", "Overflow", nullptr},
+    {"calculation: pump input as a number", R"({"tool":"pump","efficiency":0})", "DivisionByZero",
+     nullptr},
+    {"calculation: exchanger", R"({"tool":"exchanger","tube_length":"x"})", "NotANumber",
+     "tube_length"},
 };
 
 TEST(Batch, ErrorRecordsNameTheKindAndTheInput) {

@@ -8,6 +8,7 @@
 
 #include "cli/tools.h"
 #include "cli_test_support.h"
+#include "reference/channel_steel.h"
 
 namespace vapentis::cli {
 namespace {
@@ -62,6 +63,48 @@ const WindowCase kWindowCases[] = {
      "MVR蒸发器占地空间（长x宽x高）：7米x6米x（7~8）米\n"
      "MVR蒸发器运行方式：全自动，蒸发系统只需操作人员1名\n"
      "详细情况需要针对性设计\n"},
+    {"steam from the start-up pressure",
+     {"steam"},
+     "饱和蒸汽温度=100℃\n饱和蒸汽密度=0.6044kg/m3\n饱和蒸汽潜热=2259kJ/kg\n"},
+    {"steam just above the first density band",
+     {"steam", "--pressure", "0.2320"},
+     "饱和蒸汽温度=125℃\n饱和蒸汽密度=1.2798kg/m3\n饱和蒸汽潜热=2199kJ/kg\n"},
+    {"steam from a temperature, the pressure text not read",
+     {"steam", "--mode", "temperature", "--temperature", "130", "--pressure", "x"},
+     "饱和蒸汽压力=0.27Mpa\n饱和蒸汽密度=1.4872kg/m3\n饱和蒸汽潜热=2187kJ/kg\n"},
+    {"steam pipe at start-up",
+     {"pipe"},
+     "饱和蒸汽密度=0.6044kg/m3\n圆形管道直径=365mm，按标准管径选择\n"},
+    {"steam pipe at 150 ℃, the density text not read",
+     {"pipe", "--temperature", "150", "--density", "x"},
+     "饱和蒸汽密度=2.7855kg/m3\n圆形管道直径=170mm，按标准管径选择\n"},
+    {"liquid pipe, the temperature text not read",
+     {"pipe", "--state", "liquid", "--velocity", "1.5", "--temperature", ""},
+     "圆形管道直径=34mm，按标准管径选择\n"},
+    {"pump at start-up", {"pump"}, "泵的计算功率=23.8kW\n选择比计算值稍大的额定电机\n"},
+    {"pump, other inputs",
+     {"pump", "--flow", "50", "--head", "20", "--specific-gravity", "1", "--efficiency", "0.7",
+      "--safety-factor", "1.1"},
+     "泵的计算功率=4.3kW\n选择比计算值稍大的额定电机\n"},
+    {"pump, negative efficiency",
+     {"pump", "--efficiency", "-0.6"},
+     "泵的计算功率=-23.8kW\n选择比计算值稍大的额定电机\n"},
+    {"exchanger at start-up", {"exchanger"}, "换热管数量=127条\n换热器筒体直径=700mm\n"},
+    {"exchanger, small area",
+     {"exchanger", "--area", "10"},
+     "换热管数量=15条\n换热器筒体直径=300mm\n"},
+    {"exchanger, other tubes",
+     {"exchanger", "--area", "50", "--tube-diameter", "25", "--tube-length", "3"},
+     "换热管数量=213条\n换热器筒体直径=600mm\n"},
+    {"channel at start-up",
+     {"channel"},
+     "槽钢背高h=200mm\n槽钢腰厚b=73mm\n槽钢每米的重量=22.63kg\n"},
+    {"channel with a whole mass",
+     {"channel", "--designation", "10"},
+     "槽钢背高h=100mm\n槽钢腰厚b=48mm\n槽钢每米的重量=10kg\n"},
+    {"largest channel",
+     {"channel", "--designation", "40c"},
+     "槽钢背高h=400mm\n槽钢腰厚b=104mm\n槽钢每米的重量=71.47kg\n"},
 };
 
 TEST(CalcCommand, PrintsTheWindowsResultLines) {
@@ -105,6 +148,61 @@ TEST(CalcCommand, JsonFiguresOfTheStartUpSizing) {
                                            R"("power_kwh_per_t":35.8})"));
 }
 
+struct FiguresCase {
+  const char* name;
+  std::vector<std::string> args;
+  const char* figures;  // the "figures" object, as JSON
+};
+
+const FiguresCase kFiguresCases[] = {
+    {"steam from a pressure: the typed pressure, the shown figures",
+     {"steam", "--pressure", "0.5"},
+     R"({"temperature_c":151.8,"pressure_mpa":0.5,"density_kg_per_m3":2.671,)"
+     R"("latent_heat_kj_per_kg":2134})"},
+    {"steam from a temperature",
+     {"steam", "--mode", "temperature", "--temperature", "150"},
+     R"({"temperature_c":150,"pressure_mpa":0.476,"density_kg_per_m3":2.5431,)"
+     R"("latent_heat_kj_per_kg":2138})"},
+    {"steam pipe", {"pipe"}, R"({"density_kg_per_m3":0.6044,"diameter_mm":365})"},
+    {"liquid pipe has no density figure",
+     {"pipe", "--state", "liquid", "--velocity", "22"},
+     R"({"diameter_mm":9})"},
+    {"pump", {"pump", "--efficiency", "60"}, R"({"power_kw":0.2})"},
+    {"exchanger",
+     {"exchanger", "--area", "200", "--tube-diameter", "25"},
+     R"({"tube_count":426,"shell_diameter_mm":800})"},
+    {"channel",
+     {"channel", "--designation", "32b"},
+     R"({"h_mm":320,"b_mm":90,"mass_kg_per_m":43.1})"},
+};
+
+TEST(CalcCommand, JsonFiguresOfEachTool) {
+  for (const FiguresCase& c : kFiguresCases) {
+    SCOPED_TRACE(c.name);
+    std::vector<std::string> args = c.args;
+    args.emplace_back("--json");
+    const Outcome run = RunWith(args);
+    ASSERT_EQ(run.code, kExitSuccess) << run.err;
+    EXPECT_EQ(json::parse(run.out)["figures"], json::parse(c.figures));
+  }
+}
+
+TEST(CalcCommand, UnknownChannelGivesTheWindowsEmptyLabelsAndSaysWhy) {
+  const Outcome text = RunWith({"channel", "--designation", "20A"});
+  EXPECT_EQ(text.code, kExitSuccess);
+  EXPECT_EQ(text.out, "槽钢背高h=mm\n槽钢腰厚b=mm\n槽钢每米的重量=kg\n");
+  EXPECT_EQ(text.err, "vapentis-calc channel：没有规格为“20A”的槽钢，结果中没有数值\n");
+  const json record = json::parse(RunWith({"channel", "--designation", "6.30", "--json"}).out);
+  EXPECT_TRUE(record["figures"].empty());
+  EXPECT_EQ(record["notice"], "没有规格为“6.30”的槽钢，结果中没有数值");
+}
+
+TEST(CalcCommand, ChannelHelpListsEveryDesignationOfTheTable) {
+  const Tool* channel = FindTool("channel");
+  ASSERT_NE(channel, nullptr);
+  EXPECT_NE(channel->inputs[0].caption.find(kChannelList), std::string_view::npos);
+}
+
 // Failures of a calculation: exit 1, nothing on standard output, the reason on standard error.
 struct FailureCase {
   const char* name;
@@ -141,6 +239,61 @@ const FailureCase kFailureCases[] = {
      "Overflow",
      "throughput",
      "计算溢出：数值超出范围或运算无效。（--throughput \"1E400\"）"},
+    {"steam at zero pressure",
+     {"steam", "--pressure", "0"},
+     "InvalidArgument",
+     nullptr,
+     "数学函数收到无效的参数：对零或负数取对数，或对负数开非整数次幂。"},
+    {"steam temperature not a number",
+     {"steam", "--mode", "temperature", "--temperature", "hot"},
+     "NotANumber",
+     "temperature",
+     "输入的内容不是数字。（--temperature \"hot\"）"},
+    {"pipe at zero velocity",
+     {"pipe", "--velocity", "0"},
+     "DivisionByZero",
+     nullptr,
+     "计算中除数为零。"},
+    {"liquid density not a number",
+     {"pipe", "--state", "liquid", "--density", "水"},
+     "NotANumber",
+     "density",
+     "输入的内容不是数字。（--density \"水\"）"},
+    {"pipe, negative flow under the root",
+     {"pipe", "--flow", "-5000"},
+     "InvalidArgument",
+     nullptr,
+     "数学函数收到无效的参数：对零或负数取对数，或对负数开非整数次幂。"},
+    {"pump efficiency zero, before the empty safety factor is read",
+     {"pump", "--efficiency", "0", "--safety-factor", ""},
+     "DivisionByZero",
+     nullptr,
+     "计算中除数为零。"},
+    {"pump flow and efficiency zero",
+     {"pump", "--flow", "0", "--efficiency", "0"},
+     "Overflow",
+     nullptr,
+     "计算溢出：数值超出范围或运算无效。"},
+    {"pump specific gravity not a number",
+     {"pump", "--specific-gravity", "1,4.0"},
+     "NotANumber",
+     "specific_gravity",
+     "输入的内容不是数字。（--specific-gravity \"1,4.0\"）"},
+    {"exchanger tube diameter zero",
+     {"exchanger", "--tube-diameter", "0"},
+     "DivisionByZero",
+     nullptr,
+     "计算中除数为零。"},
+    {"exchanger negative tube count",
+     {"exchanger", "--area", "-100"},
+     "InvalidArgument",
+     nullptr,
+     "数学函数收到无效的参数：对零或负数取对数，或对负数开非整数次幂。"},
+    {"exchanger tube length not a number",
+     {"exchanger", "--tube-length", "6m"},
+     "NotANumber",
+     "tube_length",
+     "输入的内容不是数字。（--tube-length \"6m\"）"},
 };
 
 TEST(CalcCommand, FailureGoesToStandardErrorWithExitOne) {
@@ -179,6 +332,9 @@ const UsageCase kUsageCases[] = {
     {"option given twice", {"sizing", "--feed", "1", "--feed", "2"}, "--feed"},
     {"stray argument", {"sizing", "5"}, "--throughput"},
     {"batch takes no options", {"batch", "--json"}, "batch"},
+    {"steam mode none", {"steam", "--mode", "none"}, "--mode"},
+    {"fluid state not offered", {"pipe", "--state", "gas"}, "--state"},
+    {"option of another tool", {"pump", "--area", "5"}, "--safety-factor"},
 };
 
 TEST(CalcCommand, UsageErrorExitsTwoWithHelp) {
@@ -198,9 +354,12 @@ TEST(CalcCommand, HelpOfEverySubcommandListsItsInputsWithUnitsAndDefaults) {
     const Outcome run = RunWith({std::string(tool.name), "--help"});
     EXPECT_EQ(run.code, kExitSuccess);
     for (const InputSpec& input : tool.inputs) {
-      EXPECT_NE(run.out.find(OptionName(input) + " TEXT=" + std::string(input.default_text)),
-                std::string::npos)
-          << input.key;
+      const std::size_t option = run.out.find(OptionName(input) + " TEXT");
+      ASSERT_NE(option, std::string::npos) << input.key;
+      const std::size_t equals = run.out.find('=', option) + 1;
+      const std::size_t end = run.out.find_first_of(" \n", equals);
+      EXPECT_EQ(run.out.substr(equals, end - equals), input.default_text)
+          << input.key << ": the default follows the option";
       EXPECT_NE(run.out.find(input.caption), std::string::npos) << input.key;
     }
     EXPECT_NE(run.out.find("英文句点"), std::string::npos) << "names the decimal separator";
