@@ -1,7 +1,13 @@
-// The low-pressure saturated steam tab.
+// The low-pressure saturated steam tab: the pressure or temperature mode, its
+// input, the calculate button and the result box.
 #pragma once
 
 #include "shell/tab_page.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
 
 namespace vapentis {
 
@@ -10,6 +16,19 @@ class SteamTab : public TabPage {
 
  public:
   explicit SteamTab(QWidget* parent = nullptr);
+
+ private:
+  void onPressureModeClicked(bool ticked);
+  void onTemperatureModeClicked(bool ticked);
+  void onCalculateClicked();
+
+  QCheckBox* pressure_mode_;
+  QCheckBox* temperature_mode_;
+  QLabel* pressure_label_;
+  QLineEdit* pressure_;
+  QLabel* temperature_label_;
+  QLineEdit* temperature_;
+  QPlainTextEdit* result_;
 };
 
 }  // namespace vapentis
