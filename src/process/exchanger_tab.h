@@ -1,7 +1,12 @@
-// The shell-and-tube exchanger layout tab.
+// The shell-and-tube exchanger layout tab: the three inputs of the
+// calculation, the pitch and arrangement shown beside them, the calculate
+// button and the result box.
 #pragma once
 
 #include "shell/tab_page.h"
+
+class QLineEdit;
+class QPlainTextEdit;
 
 namespace vapentis {
 
@@ -10,6 +15,14 @@ class ExchangerTab : public TabPage {
 
  public:
   explicit ExchangerTab(QWidget* parent = nullptr);
+
+ private:
+  void onCalculateClicked();
+
+  QLineEdit* area_;
+  QLineEdit* tube_diameter_;
+  QLineEdit* tube_length_;
+  QPlainTextEdit* result_;
 };
 
 }  // namespace vapentis

@@ -1,7 +1,11 @@
-// The centrifugal pump power tab.
+// The centrifugal pump power tab: five inputs, the calculate button and the
+// result box.
 #pragma once
 
 #include "shell/tab_page.h"
+
+class QLineEdit;
+class QPlainTextEdit;
 
 namespace vapentis {
 
@@ -10,6 +14,16 @@ class PumpTab : public TabPage {
 
  public:
   explicit PumpTab(QWidget* parent = nullptr);
+
+ private:
+  void onCalculateClicked();
+
+  QLineEdit* flow_;
+  QLineEdit* head_;
+  QLineEdit* specific_gravity_;
+  QLineEdit* efficiency_;
+  QLineEdit* safety_factor_;
+  QPlainTextEdit* result_;
 };
 
 }  // namespace vapentis

@@ -1,7 +1,11 @@
-// The hot-rolled channel steel lookup tab.
+// The hot-rolled channel steel lookup tab: the size list, the section
+// drawing and the result box.
 #pragma once
 
 #include "shell/tab_page.h"
+
+class QComboBox;
+class QPlainTextEdit;
 
 namespace vapentis {
 
@@ -10,6 +14,13 @@ class ChannelTab : public TabPage {
 
  public:
   explicit ChannelTab(QWidget* parent = nullptr);
+
+ private:
+  void onSizeChosen(int index);
+  void showSize(const QString& designation);
+
+  QComboBox* size_;
+  QPlainTextEdit* result_;
 };
 
 }  // namespace vapentis

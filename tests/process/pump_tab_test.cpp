@@ -1,0 +1,224 @@
+#include "process/pump_tab.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "ui_test_support.h"
+
+namespace vapentis {
+namespace {
+
+using testing::Find;
+using testing::ModalCatcher;
+
+const QString kDefaultResult = QStringLiteral("泵的计算功率=23.8kW\n选择比计算值稍大的额定电机");
+
+struct Control {
+  const char* name;
+  const char* parent;  // objectName of the control it sits on
+  const char* text;    // caption or initial text
+  QRect place;         // pixels; labels may be taller
+};
+
+// In tab order, rows top to bottom.
+const Control kControls[] = {
+    {"Frame2", "", "", QRect(8, 24, 449, 121)},
+    {"Label20", "Frame2", "流量（m3/h）", QRect(8, 16, 129, 23)},
+    {"Text18", "Frame2", "100", QRect(144, 16, 53, 24)},
+    {"Label19", "Frame2", "扬程（m）", QRect(232, 16, 105, 23)},
+    {"Text17", "Frame2", "30", QRect(384, 16, 53, 24)},
+    {"Label18", "Frame2", "比重", QRect(8, 48, 97, 31)},
+    {"Text16", "Frame2", "1.4", QRect(144, 48, 53, 24)},
+    {"Label17", "Frame2", "泵的效率", QRect(232, 48, 137, 23)},
+    {"Text15", "Frame2", "0.6", QRect(384, 48, 53, 24)},
+    {"Label16", "Frame2", "安全系数", QRect(8, 80, 105, 23)},
+    {"Text20", "Frame2", "1.25", QRect(144, 80, 53, 24)},
+    {"Command10", "", "计算", QRect(264, 160, 87, 30)},
+    {"Command9", "", "退出", QRect(368, 160, 87, 30)},
+    {"Text19", "", "", QRect(8, 200, 451, 126)},
+};
+
+QString TextOf(QWidget* control) {
+  if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
+  if (auto* box = qobject_cast<QLineEdit*>(control)) return box->text();
+  if (auto* button = qobject_cast<QPushButton*>(control)) return button->text();
+  if (auto* result = qobject_cast<QPlainTextEdit*>(control)) return result->toPlainText();
+  return {};
+}
+
+TEST(PumpTab, ControlsCarryTheirTextsAndPlaces) {
+  PumpTab tab;
+  for (const Control& c : kControls) {
+    SCOPED_TRACE(c.name);
+    auto* control = Find<QWidget>(&tab, c.name);
+    ASSERT_NE(control, nullptr);
+    QWidget* parent = *c.parent == '\0' ? &tab : Find<QWidget>(&tab, c.parent);
+    EXPECT_EQ(control->parentWidget(), parent);
+    EXPECT_EQ(TextOf(control), QString::fromUtf8(c.text));
+    if (qobject_cast<QLabel*>(control) != nullptr) {
+      EXPECT_EQ(control->geometry().topLeft(), c.place.topLeft());
+      EXPECT_EQ(control->width(), c.place.width());
+      EXPECT_GE(control->height(), c.place.height());
+    } else {
+      EXPECT_EQ(control->geometry(), c.place);
+    }
+  }
+}
+
+TEST(PumpTab, TabMovesThroughTheControlsRowByRow) {
+  PumpTab tab;
+  tab.show();
+  tab.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&tab));
+  Find<QWidget>(&tab, "Text18")->setFocus();
+  QStringList visited;
+  for (int i = 0; i < 8; ++i) {
+    visited << QApplication::focusWidget()->objectName();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+  EXPECT_EQ(visited, QStringList({"Text18", "Text17", "Text16", "Text15", "Text20", "Command10",
+                                  "Command9", "Text19"}));
+}
+
+TEST(PumpTab, NoControlOverlapsAnotherOrLeavesItsParent) {
+  PumpTab tab;
+  for (QWidget* parent : {static_cast<QWidget*>(&tab), Find<QWidget>(&tab, "Frame2")}) {
+    const QList<QWidget*> controls = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    const QRect inside = parent == &tab ? QRect(0, 0, 465, 345) : parent->rect();
+    for (QWidget* control : controls) {
+      const std::string name = control->objectName().toStdString();
+      EXPECT_TRUE(inside.contains(control->geometry())) << name;
+      for (QWidget* other : controls) {
+        if (other != control && control->geometry().intersects(other->geometry())) {
+          ADD_FAILURE() << name << " overlaps " << other->objectName().toStdString();
+        }
+      }
+    }
+  }
+}
+
+struct Inputs {
+  const char* flow;
+  const char* head;
+  const char* specific_gravity;
+  const char* efficiency;
+  const char* safety_factor;
+};
+
+void Type(PumpTab& tab, const Inputs& in) {
+  Find<QLineEdit>(&tab, "Text18")->setText(QString::fromUtf8(in.flow));
+  Find<QLineEdit>(&tab, "Text17")->setText(QString::fromUtf8(in.head));
+  Find<QLineEdit>(&tab, "Text16")->setText(QString::fromUtf8(in.specific_gravity));
+  Find<QLineEdit>(&tab, "Text15")->setText(QString::fromUtf8(in.efficiency));
+  Find<QLineEdit>(&tab, "Text20")->setText(QString::fromUtf8(in.safety_factor));
+}
+
+TEST(PumpTab, CalculateWritesThePowerAndTheAdvice) {
+  struct Case {
+    const char* name;
+    Inputs in;
+    const char* power;  // shown between "泵的计算功率=" and "kW"
+  };
+  const Case kCases[] = {
+      {"start-up inputs", {"100", "30", "1.4", "0.6", "1.25"}, "23.8"},
+      {"small pump", {"50", "20", "1", "0.7", "1.1"}, "4.3"},
+      {"zero flow", {"0", "30", "1.4", "0.6", "1.25"}, "0"},
+      {"negative efficiency", {"100", "30", "1.4", "-0.6", "1.25"}, "-23.8"},
+      {"efficiency as a percentage", {"100", "30", "1.4", "60", "1.25"}, "0.2"},
+      {"safety factor doubled", {"100", "30", "1.4", "0.6", "2.5"}, "47.7"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.name);
+    PumpTab tab;
+    Type(tab, c.in);
+    Find<QPushButton>(&tab, "Command10")->click();
+    EXPECT_EQ(Find<QPlainTextEdit>(&tab, "Text19")->toPlainText(),
+              QStringLiteral("泵的计算功率=%1kW\n选择比计算值稍大的额定电机")
+                  .arg(QString::fromLatin1(c.power)));
+  }
+}
+
+TEST(PumpTab, EnterInAnInputBoxCalculates) {
+  for (const char* box : {"Text18", "Text17", "Text16", "Text15", "Text20"}) {
+    SCOPED_TRACE(box);
+    PumpTab tab;
+    tab.show();
+    QTest::keyClick(Find<QLineEdit>(&tab, box), Qt::Key_Return);
+    EXPECT_EQ(Find<QPlainTextEdit>(&tab, "Text19")->toPlainText(), kDefaultResult);
+  }
+}
+
+TEST(PumpTab, FailureShowsTheKindAndKeepsTheOldResult) {
+  struct Case {
+    const char* name;
+    Inputs in;
+    const char* word;       // names the kind in the message
+    const char* focus_box;  // box that gets the cursor, or nullptr
+    const char* label;      // the box's label named in the message
+  };
+  const Case kCases[] = {
+      {"empty flow", {"", "30", "1.4", "0.6", "1.25"}, "不是数字", "Text18", "流量（m3/h）"},
+      {"letters for head", {"100", "abc", "1.4", "0.6", "1.25"}, "不是数字", "Text17", "扬程（m）"},
+      {"blank specific gravity", {"100", "30", "  ", "0.6", "1.25"}, "不是数字", "Text16", "比重"},
+      {"empty efficiency", {"100", "30", "1.4", "", "1.25"}, "不是数字", "Text15", "泵的效率"},
+      {"empty safety factor", {"100", "30", "1.4", "0.6", ""}, "不是数字", "Text20", "安全系数"},
+      {"zero efficiency", {"100", "30", "1.4", "0", "1.25"}, "除数为零", nullptr, nullptr},
+      {"zero efficiency before the empty safety factor",
+       {"100", "30", "1.4", "0", ""},
+       "除数为零",
+       nullptr,
+       nullptr},
+      {"zero flow and zero efficiency", {"0", "30", "1.4", "0", "1.25"}, "溢出", nullptr, nullptr},
+      {"flow beyond the double range",
+       {"1E400", "30", "1.4", "0.6", "1.25"},
+       "溢出",
+       "Text18",
+       "流量（m3/h）"},
+      {"product beyond the double range",
+       {"1E300", "1E300", "1.4", "0.6", "1.25"},
+       "溢出",
+       nullptr,
+       nullptr},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.name);
+    PumpTab tab;
+    tab.show();
+    tab.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&tab));
+    auto* result = Find<QPlainTextEdit>(&tab, "Text19");
+    result->setPlainText(QStringLiteral("earlier result"));
+    Type(tab, c.in);
+    ModalCatcher catcher;
+    Find<QPushButton>(&tab, "Command10")->click();
+    ASSERT_EQ(catcher.texts().size(), 1);
+    EXPECT_TRUE(catcher.texts()[0].contains(QString::fromUtf8(c.word)))
+        << catcher.texts()[0].toStdString();
+    EXPECT_EQ(result->toPlainText(), QStringLiteral("earlier result"));
+    if (c.focus_box != nullptr) {
+      auto* box = Find<QLineEdit>(&tab, c.focus_box);
+      EXPECT_TRUE(catcher.texts()[0].contains(QString::fromUtf8(c.label)));
+      EXPECT_EQ(tab.focusWidget(), box);
+    }
+  }
+}
+
+TEST(PumpTab, ExitButtonAsksToHideTheToolsAndKeepsTheTexts) {
+  PumpTab tab;
+  Find<QPushButton>(&tab, "Command10")->click();
+  QSignalSpy exits(&tab, &TabPage::exitRequested);
+  Find<QPushButton>(&tab, "Command9")->click();
+  EXPECT_EQ(exits.count(), 1);
+  EXPECT_EQ(Find<QPlainTextEdit>(&tab, "Text19")->toPlainText(), kDefaultResult);
+}
+
+}  // namespace
+}  // namespace vapentis
