@@ -243,55 +243,61 @@ std::string NumberText(double x, char decimal_separator) {
     if (std::isinf(x)) return x < 0 ? "-Inf" : "Inf";
     return "0";
   }
-  // d.dddddddddddddde±XXX, correctly rounded to 15 significant digits.
+  // d.dddddddddddddde±XX[X], correctly rounded to 15 significant digits.
   std::array<char, 32> buf{};
-  const auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(x),
-                                       std::chars_format::scientific, 14);
-  (void)ec;
-  std::string digits;
-  digits.reserve(15);
+  const char* const end = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(x),
+                                        std::chars_format::scientific, 14)
+                              .ptr;
+  std::array<char, 15> digits{};
+  int k = 0;
   const char* p = buf.data();
   for (; p < end && *p != 'e'; ++p) {
-    if (*p != '.') digits.push_back(*p);
+    if (*p != '.') digits[static_cast<std::size_t>(k++)] = *p;
   }
+  const bool exponent_negative = p[1] == '-';
   int e = 0;
-  std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), end, e);
-  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-  const int k = static_cast<int>(digits.size());
+  for (p += 2; p < end; ++p) e = e * 10 + (*p - '0');
+  if (exponent_negative) e = -e;
+  while (k > 1 && digits[static_cast<std::size_t>(k - 1)] == '0') --k;
 
-  std::string out;
-  if (x < 0) out.push_back('-');
+  // Built in a local buffer: the longest form, a sign, 15 integer digits, the
+  // separator and 15 fraction digits, takes 32 characters.
+  std::array<char, 40> out{};
+  std::size_t n = 0;
+  const auto put = [&](char c) { out[n++] = c; };
+  const auto put_digits = [&](int from, int to) {
+    for (int d = from; d < to; ++d) put(digits[static_cast<std::size_t>(d)]);
+  };
+  if (x < 0) put('-');
   const int fraction_digits = std::max(0, k - 1 - e);
   if (e < 15 && fraction_digits <= 15) {
     if (e < 0) {
-      out.push_back('0');
-      out.push_back(decimal_separator);
-      out.append(static_cast<std::size_t>(-e - 1), '0');
-      out += digits;
+      put('0');
+      put(decimal_separator);
+      for (int z = 0; z < -e - 1; ++z) put('0');
+      put_digits(0, k);
+    } else if (k <= e + 1) {
+      put_digits(0, k);
+      for (int z = k; z < e + 1; ++z) put('0');
     } else {
-      const std::size_t integer_digits = static_cast<std::size_t>(e) + 1;
-      if (digits.size() <= integer_digits) {
-        out += digits;
-        out.append(integer_digits - digits.size(), '0');
-      } else {
-        out.append(digits, 0, integer_digits);
-        out.push_back(decimal_separator);
-        out.append(digits, integer_digits);
-      }
+      put_digits(0, e + 1);
+      put(decimal_separator);
+      put_digits(e + 1, k);
     }
-    return out;
+    return std::string(out.data(), n);
   }
-  out.push_back(digits[0]);
+  put(digits[0]);
   if (k > 1) {
-    out.push_back(decimal_separator);
-    out.append(digits, 1);
+    put(decimal_separator);
+    put_digits(1, k);
   }
-  out.push_back('E');
-  out.push_back(e < 0 ? '-' : '+');
+  put('E');
+  put(e < 0 ? '-' : '+');
   const int magnitude = e < 0 ? -e : e;
-  if (magnitude < 10) out.push_back('0');
-  out += std::to_string(magnitude);
-  return out;
+  if (magnitude >= 100) put(static_cast<char>('0' + magnitude / 100));
+  put(static_cast<char>('0' + magnitude / 10 % 10));
+  put(static_cast<char>('0' + magnitude % 10));
+  return std::string(out.data(), n);
 }
 
 std::string JoinLines(const std::vector<std::string>& lines) {
