@@ -1,5 +1,6 @@
 #include "numeric/numeric.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -144,42 +145,30 @@ long long DecimalMagnitude(const char* p, const char* last) {
   return integer_digits - 1 - leading_zeros + exponent;
 }
 
-// Reads text of ASCII characters; false when it is not a number. The scan
-// only finds where the number lies: from_chars converts it in place.
+// Reads text of ASCII characters; false when it is not a number. Past the
+// blanks and the sign, from_chars's own grammar is the accepted one (digits
+// with one full stop, an optional exponent), less the infinities and NaNs it
+// also knows, so it scans and converts the number in one pass.
 bool ReadAscii(std::string_view text, char decimal_separator, double& out) {
-  const char* p = text.data();
-  const char* const last = p + text.size();
-  while (p < last && IsBlank(*p)) ++p;
+  const char* first = text.data();
+  const char* last = first + text.size();
+  while (first < last && IsBlank(*first)) ++first;
+  while (last > first && IsBlank(last[-1])) --last;
   bool negative = false;
-  if (p < last && (*p == '+' || *p == '-')) negative = *p++ == '-';
-
-  const char* const number = p;
-  while (p < last && IsDigit(*p)) ++p;
-  const char* separator = nullptr;
-  if (p < last && (*p == decimal_separator || *p == '.')) {
-    separator = p++;
-    while (p < last && IsDigit(*p)) ++p;
+  if (first < last && (*first == '+' || *first == '-')) negative = *first++ == '-';
+  if (first == last || !(IsDigit(*first) || *first == '.' || *first == decimal_separator)) {
+    return false;
   }
-  if (p - number == (separator != nullptr ? 1 : 0)) return false;
-  if (p < last && (*p == 'e' || *p == 'E')) {
-    ++p;
-    if (p < last && (*p == '+' || *p == '-')) ++p;
-    const char* const exponent_digits = p;
-    while (p < last && IsDigit(*p)) ++p;
-    if (p == exponent_digits) return false;
-  }
-  const char* const number_end = p;
-  while (p < last && IsBlank(*p)) ++p;
-  if (p != last) return false;
 
+  const char* const separator =
+      decimal_separator == '.' ? last : std::find(first, last, decimal_separator);
   double value = 0.0;
-  const auto [end, ec] = separator != nullptr && *separator != '.'
-                             ? FromCharsWithFullStop(number, number_end, separator, value)
-                             : std::from_chars(number, number_end, value);
-  if (end != number_end) return false;
+  const auto [end, ec] = separator != last ? FromCharsWithFullStop(first, last, separator, value)
+                                           : std::from_chars(first, last, value);
+  if (end != last) return false;
   if (ec == std::errc::result_out_of_range) {
     // Too small for a double: zero, as the hardware would round it.
-    if (DecimalMagnitude(number, number_end) >= 0) throw CalcFailure(CalcFailure::Kind::Overflow);
+    if (DecimalMagnitude(first, last) >= 0) throw CalcFailure(CalcFailure::Kind::Overflow);
     value = 0.0;
   } else if (ec != std::errc()) {
     return false;
@@ -237,27 +226,53 @@ double RoundHalfEven(double x, int places) {
   return NearestEven(scaled) / scale;
 }
 
+namespace {
+
+// The digits and decimal exponent of a > 0 when a is the double nearest to a
+// decimal n / 10^d of at most 15 digits, as most shown figures are. That
+// decimal is then a's rounding to 15 digits: a lies within half an ulp of it,
+// and half an ulp of a normal double is less than half a unit in the 15th digit.
+bool ShortDecimal(double a, std::array<char, 17>& digits, int& k, int& e) {
+  for (int d = 0; d <= 15; ++d) {
+    const double scale = kExactPowersOfTen[static_cast<std::size_t>(d)];
+    const double n = a * scale;
+    if (n >= 1e15) return false;
+    if (n != std::floor(n)) continue;
+    if (n / scale != a) return false;  // the decimal does not read back as a
+    const auto whole = static_cast<std::uint64_t>(n);
+    k = static_cast<int>(std::to_chars(digits.data(), digits.data() + digits.size(), whole).ptr -
+                         digits.data());
+    e = k - 1 - d;
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 std::string NumberText(double x, char decimal_separator) {
   if (x == 0.0 || !std::isfinite(x)) {
     if (std::isnan(x)) return "NaN";
     if (std::isinf(x)) return x < 0 ? "-Inf" : "Inf";
     return "0";
   }
-  // d.dddddddddddddde±XX[X], correctly rounded to 15 significant digits.
-  std::array<char, 32> buf{};
-  const char* const end = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(x),
-                                        std::chars_format::scientific, 14)
-                              .ptr;
-  std::array<char, 15> digits{};
+  std::array<char, 17> digits{};
   int k = 0;
-  const char* p = buf.data();
-  for (; p < end && *p != 'e'; ++p) {
-    if (*p != '.') digits[static_cast<std::size_t>(k++)] = *p;
-  }
-  const bool exponent_negative = p[1] == '-';
   int e = 0;
-  for (p += 2; p < end; ++p) e = e * 10 + (*p - '0');
-  if (exponent_negative) e = -e;
+  if (!ShortDecimal(std::fabs(x), digits, k, e)) {
+    // d.dddddddddddddde±XX[X], correctly rounded to 15 significant digits.
+    std::array<char, 32> buf{};
+    const char* const end = std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(x),
+                                          std::chars_format::scientific, 14)
+                                .ptr;
+    const char* p = buf.data();
+    for (; p < end && *p != 'e'; ++p) {
+      if (*p != '.') digits[static_cast<std::size_t>(k++)] = *p;
+    }
+    const bool exponent_negative = p[1] == '-';
+    for (p += 2; p < end; ++p) e = e * 10 + (*p - '0');
+    if (exponent_negative) e = -e;
+  }
   while (k > 1 && digits[static_cast<std::size_t>(k - 1)] == '0') --k;
 
   // Built in a local buffer: the longest form, a sign, 15 integer digits, the

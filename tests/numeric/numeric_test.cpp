@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 #include <random>
@@ -281,6 +283,36 @@ TEST(NumberText, AgreesWithFromCharsOnTheValueItWrites) {
     double back = 0;
     std::from_chars(text.data(), text.data() + text.size(), back);
     EXPECT_NEAR(back, x, std::fabs(x) * 1e-14) << text;
+  }
+}
+
+// Short decimals such as 0.1 or 179.1 take a quicker path than other doubles;
+// both must give the 15-digit rounding that to_chars computes.
+TEST(NumberText, GivesTheFifteenDigitRoundingOfShortDecimalsAndOthers) {
+  std::mt19937_64 random(11);
+  std::uniform_int_distribution<std::int64_t> whole(1, 999'999'999'999'999);
+  std::uniform_int_distribution<int> places(0, 18);
+  for (int i = 0; i < 50000; ++i) {
+    double x = 0;
+    if (i % 2 == 0) {
+      x = static_cast<double>(whole(random)) / std::pow(10.0, places(random));
+    } else {
+      const std::uint64_t bits = random();
+      std::memcpy(&x, &bits, sizeof x);
+      if (!std::isfinite(x) || x == 0 || std::fabs(x) > 1.79769313486231e308) continue;
+    }
+    std::array<char, 40> buf{};
+    const char* end =
+        std::to_chars(buf.data(), buf.data() + buf.size(), x, std::chars_format::scientific, 14)
+            .ptr;
+    double expected = 0;
+    std::from_chars(buf.data(), end, expected);
+    const std::string text = NumberText(x);
+    double shown = 0;
+    std::from_chars(text.data(), text.data() + text.size(), shown);
+    ASSERT_EQ(shown, expected) << text << " for "
+                               << std::string_view(buf.data(),
+                                                   static_cast<std::size_t>(end - buf.data()));
   }
 }
 
