@@ -2,6 +2,11 @@
 #include <benchmark/benchmark.h>
 
 #include "mvr/evaporator_sizing.h"
+#include "process/exchanger_layout.h"
+#include "process/pipe_diameter.h"
+#include "process/pump_power.h"
+#include "process/steam_properties.h"
+#include "reference/channel_steel.h"
 
 namespace {
 
@@ -11,11 +16,44 @@ struct Calculation {
   void (*call)();
 };
 
+using vapentis::FluidState;
+using vapentis::SteamMode;
+
 const Calculation kCalculations[] = {
     {"SizeEvaporator",
      [] {
        benchmark::DoNotOptimize(vapentis::SizeEvaporator({"5", "10", "40", "蒸发结晶"}));
      }},
+    {"SteamPropertiesResult pressure",
+     [] {
+       benchmark::DoNotOptimize(
+           vapentis::SteamPropertiesResult({SteamMode::Pressure, "0.1013", "100"}));
+     }},
+    {"SteamPropertiesResult temperature",
+     [] {
+       benchmark::DoNotOptimize(
+           vapentis::SteamPropertiesResult({SteamMode::Temperature, "0.1013", "100"}));
+     }},
+    {"PipeDiameterResult steam",
+     [] {
+       benchmark::DoNotOptimize(
+           vapentis::PipeDiameterResult({FluidState::Steam, "100", "5000", "22", "1000"}));
+     }},
+    {"PipeDiameterResult liquid",
+     [] {
+       benchmark::DoNotOptimize(
+           vapentis::PipeDiameterResult({FluidState::Liquid, "100", "5000", "22", "1000"}));
+     }},
+    {"PumpPower",
+     [] {
+       benchmark::DoNotOptimize(vapentis::PumpPower({"100", "30", "1.4", "0.6", "1.25"}));
+     }},
+    {"ExchangerLayout",
+     [] {
+       benchmark::DoNotOptimize(vapentis::ExchangerLayout({"90", "38", "6"}));
+     }},
+    {"LookupChannel",
+     [] { benchmark::DoNotOptimize(vapentis::ChannelResultText(vapentis::LookupChannel("20a"))); }},
 };
 
 }  // namespace

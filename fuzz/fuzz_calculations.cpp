@@ -10,6 +10,11 @@
 
 #include "mvr/evaporator_sizing.h"
 #include "numeric/numeric.h"
+#include "process/exchanger_layout.h"
+#include "process/pipe_diameter.h"
+#include "process/pump_power.h"
+#include "process/steam_properties.h"
+#include "reference/channel_steel.h"
 
 namespace {
 
@@ -25,10 +30,47 @@ struct Calculation {
   Lines (*run)(const Texts& t, char sep);
 };
 
+using vapentis::FluidState;
+using vapentis::SteamMode;
+
+// A steam result in either mode must exist; no lines marks the fault.
+Lines SteamLines(SteamMode mode, const Texts& t, char sep) {
+  const auto result = vapentis::SteamPropertiesResult({mode, t[0], t[1], sep});
+  return result ? result->lines : Lines{};
+}
+
 constexpr Calculation kCalculations[] = {
     {"SizeEvaporator",
      [](const Texts& t, char sep) {
        return vapentis::SizeEvaporator({t[0], t[1], t[2], t[3], sep}).lines;
+     }},
+    {"SteamPropertiesResult pressure",
+     [](const Texts& t, char sep) { return SteamLines(SteamMode::Pressure, t, sep); }},
+    {"SteamPropertiesResult temperature",
+     [](const Texts& t, char sep) { return SteamLines(SteamMode::Temperature, t, sep); }},
+    {"PipeDiameterResult steam",
+     [](const Texts& t, char sep) {
+       return vapentis::PipeDiameterResult({FluidState::Steam, t[0], t[1], t[2], t[3], sep}).lines;
+     }},
+    {"PipeDiameterResult liquid",
+     [](const Texts& t, char sep) {
+       return vapentis::PipeDiameterResult({FluidState::Liquid, t[0], t[1], t[2], t[3], sep}).lines;
+     }},
+    {"PipeDiameterResult no state",
+     [](const Texts& t, char sep) {
+       return vapentis::PipeDiameterResult({FluidState::None, t[0], t[1], t[2], t[3], sep}).lines;
+     }},
+    {"PumpPower",
+     [](const Texts& t, char sep) {
+       return vapentis::PumpPower({t[0], t[1], t[2], t[3], t[4], sep}).lines;
+     }},
+    {"ExchangerLayout",
+     [](const Texts& t, char sep) {
+       return vapentis::ExchangerLayout({t[0], t[1], t[2], sep}).lines;
+     }},
+    {"LookupChannel",
+     [](const Texts& t, char sep) {
+       return vapentis::ChannelResultText(vapentis::LookupChannel(t[0]), sep);
      }},
 };
 
