@@ -123,7 +123,9 @@ TEST_F(MainWindowTest, SameCommandTwiceLeavesTheSameTab) {
 }
 
 TEST_F(MainWindowTest, ExitButtonsHideTheToolsAndKeepEveryText) {
-  const std::pair<const char*, const char*> kExits[] = {{"MVR", "Command1"}, {"HELP", "Command8"}};
+  const std::pair<const char*, const char*> kExits[] = {
+      {"MVR", "Command1"}, {"ZQXZ", "Command2"}, {"GLJS", "Command7"}, {"P", "Command9"},
+      {"HE", "Command12"}, {"CGCX", "Command6"}, {"HELP", "Command8"}};
   for (const auto& [code, button] : kExits) {
     trigger(code);
     Find<QPushButton>(window_.get(), button)->click();
@@ -141,6 +143,11 @@ TEST_F(MainWindowTest, ExitButtonsHideTheToolsAndKeepEveryText) {
   expectOnlyTab(0);
   EXPECT_EQ(Find<QLineEdit>(window_.get(), "Text1")->text(), QStringLiteral("8"));
   EXPECT_EQ(Find<QPlainTextEdit>(window_.get(), "Text4")->toPlainText(), result);
+}
+
+TEST_F(MainWindowTest, ChannelResultHoldsTheDefaultSizeBeforeItsTabIsShown) {
+  EXPECT_EQ(Find<QPlainTextEdit>(window_.get(), "Text10")->toPlainText(),
+            QStringLiteral("槽钢背高h=200mm\n槽钢腰厚b=73mm\n槽钢每米的重量=22.63kg"));
 }
 
 TEST_F(MainWindowTest, MoreInformationOpensTheSiteAndChangesNothing) {
