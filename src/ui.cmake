@@ -15,7 +15,8 @@ qt_add_resources(vapentis_ui vapentis_pictures
     "${PROJECT_SOURCE_DIR}/resources/channel_section.svg")
 
 # The pictures shown at start are also rendered at build time for pixel
-# ratios 1 and 2, so that start-up loads a PNG instead of drawing text.
+# ratios 1 and 2, as raw pixels stored uncompressed: start-up then neither draws
+# the drawings' text nor decodes an image, it shows the pixels where they lie.
 add_executable(vapentis_render_png "${PROJECT_SOURCE_DIR}/tools/render_png.cpp")
 target_link_libraries(vapentis_render_png PRIVATE Qt6::Gui Qt6::Svg)
 vapentis_warnings(vapentis_render_png)
@@ -29,18 +30,20 @@ foreach(picture "background:750:475" "channel_section:194:198")
   foreach(ratio 1 2)
     math(EXPR w "${width} * ${ratio}")
     math(EXPR h "${height} * ${ratio}")
-    set(png "${raster_dir}/${name}@${ratio}x.png")
-    add_custom_command(OUTPUT "${png}"
+    set(raw "${raster_dir}/${name}@${ratio}x.argb32")
+    add_custom_command(OUTPUT "${raw}"
       COMMAND "${CMAKE_COMMAND}" -E make_directory "${raster_dir}"
-      COMMAND vapentis_render_png "${PROJECT_SOURCE_DIR}/resources/${name}.svg" "${png}" ${w} ${h}
+      COMMAND vapentis_render_png "${PROJECT_SOURCE_DIR}/resources/${name}.svg" "${raw}" ${w} ${h}
       DEPENDS vapentis_render_png "${PROJECT_SOURCE_DIR}/resources/${name}.svg"
       VERBATIM)
-    list(APPEND raster_files "${png}")
+    list(APPEND raster_files "${raw}")
   endforeach()
 endforeach()
 qt_add_resources(vapentis_ui vapentis_rasters
   PREFIX "/pictures"
   BASE "${raster_dir}"
+  BIG_RESOURCES
+  OPTIONS --no-compress
   FILES ${raster_files})
 
 qt_add_executable(vapentis WIN32 MACOSX_BUNDLE shell/main.cpp)

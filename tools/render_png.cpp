@@ -1,15 +1,18 @@
-// Build-time tool: renders an SVG picture into a PNG of a given size, so that
-// the raster pictures always match their drawings.
+// Build-time tool: renders an SVG picture at a given size into a PNG, or into
+// raw premultiplied ARGB32 pixels in this machine's byte order (".argb32") that
+// the window shows without decoding, so the rasters always match their drawings.
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <QFile>
+
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
   if (argc != 5) {
-    std::fprintf(stderr, "usage: %s input.svg output.png width height\n", argv[0]);
+    std::fprintf(stderr, "usage: %s input.svg output.png|output.argb32 width height\n", argv[0]);
     return 2;
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -26,5 +29,11 @@ int main(int argc, char* argv[]) {
   QPainter painter(&image);
   renderer.render(&painter);
   painter.end();
-  return image.save(QString::fromLocal8Bit(argv[2]), "PNG") ? 0 : 1;
+  const QString output = QString::fromLocal8Bit(argv[2]);
+  if (!output.endsWith(QStringLiteral(".argb32"))) return image.save(output, "PNG") ? 0 : 1;
+  QFile raw(output);
+  const auto bytes = static_cast<qint64>(image.sizeInBytes());
+  const bool written = raw.open(QIODevice::WriteOnly) &&
+                       raw.write(reinterpret_cast<const char*>(image.constBits()), bytes) == bytes;
+  return written && raw.flush() ? 0 : 1;
 }

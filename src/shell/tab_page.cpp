@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -13,12 +14,39 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResource>
+#include <QShowEvent>
 #include <QSvgRenderer>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace vapentis {
+
+namespace {
+
+// A wrapping label that grows downward to the lines its text needs, rather than
+// clip them. It measures when first shown: measuring at construction would lay
+// out the text of every hidden tab before the window could appear.
+class WrappingLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    if (!measured_) {
+      measured_ = true;
+      resize(width(), std::max(height(), heightForWidth(width())));
+    }
+    QLabel::showEvent(event);
+  }
+
+ private:
+  bool measured_ = false;
+};
+
+}  // namespace
 
 int Twips(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
 
@@ -53,13 +81,19 @@ void ReplaceResult(QPlainTextEdit& box, const std::vector<std::string>& lines) {
 
 QPixmap PicturePixmap(const QString& svg_resource, QSize size, qreal device_pixel_ratio) {
   if (device_pixel_ratio == 1.0 || device_pixel_ratio == 2.0) {
-    const QString base = QFileInfo(svg_resource).completeBaseName();
-    QPixmap raster(QStringLiteral(":/pictures/%1@%2x.png")
-                       .arg(base)
-                       .arg(static_cast<int>(device_pixel_ratio)));
-    if (!raster.isNull() && raster.size() == size * device_pixel_ratio) {
-      raster.setDevicePixelRatio(device_pixel_ratio);
-      return raster;
+    const QSize pixels = size * device_pixel_ratio;
+    const QResource raw(QStringLiteral(":/pictures/%1@%2x.argb32")
+                            .arg(QFileInfo(svg_resource).completeBaseName())
+                            .arg(static_cast<int>(device_pixel_ratio)));
+    const qint64 bytes_per_line = qint64{pixels.width()} * 4;
+    const bool aligned = reinterpret_cast<quintptr>(raw.data()) % alignof(quint32) == 0;
+    if (raw.isValid() && raw.compressionAlgorithm() == QResource::NoCompression &&
+        raw.size() == bytes_per_line * pixels.height() && aligned) {
+      // Shares the resource's pixels; the pixmap copies them only if painted on.
+      QImage image(raw.data(), pixels.width(), pixels.height(), bytes_per_line,
+                   QImage::Format_ARGB32_Premultiplied);
+      image.setDevicePixelRatio(device_pixel_ratio);
+      return QPixmap::fromImage(std::move(image));
     }
   }
   QPixmap pixmap(size * device_pixel_ratio);
@@ -79,12 +113,10 @@ void ShowError(QWidget* parent, const QString& text) {
 TabPage::TabPage(QWidget* parent) : QWidget(parent) { setFont(WindowFont()); }
 
 QLabel* TabPage::addLabel(QWidget* parent, const char* name, const QString& caption, QRect rect) {
-  auto* label = new QLabel(caption, parent);
+  auto* label = new WrappingLabel(caption, parent);
   label->setObjectName(name);
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  // A label shorter than a line of the font grows downward rather than clip.
-  rect.setHeight(std::max(rect.height(), label->heightForWidth(rect.width())));
   label->setGeometry(rect);
   return label;
 }

@@ -36,8 +36,8 @@ char LocaleDecimalSeparator();
 // Joins the lines with "\r\n" and makes them the box's whole text in one step.
 void ReplaceResult(QPlainTextEdit& box, const std::vector<std::string>& lines);
 
-// An SVG resource drawn at `size` for the pixel ratio; ratios 1 and 2 load the
-// PNG rendered from it at build time, when there is one.
+// An SVG resource drawn at `size` for the pixel ratio; ratios 1 and 2 show the
+// raw pixels rendered from it at build time, when there are any.
 QPixmap PicturePixmap(const QString& svg_resource, QSize size, qreal device_pixel_ratio);
 
 // The modal error message of the window (critical icon, title "Vapentis").

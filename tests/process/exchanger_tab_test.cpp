@@ -101,6 +101,7 @@ TEST(ExchangerTab, TabMovesThroughTheControlsRowByRow) {
 
 TEST(ExchangerTab, NoControlOverlapsAnotherOrLeavesItsParent) {
   ExchangerTab tab;
+  tab.show();  // labels take the height their text needs once shown
   for (QWidget* parent : {static_cast<QWidget*>(&tab), Find<QWidget>(&tab, "Frame4")}) {
     const QList<QWidget*> controls = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     const QRect inside = parent == &tab ? QRect(0, 0, 465, 345) : parent->rect();

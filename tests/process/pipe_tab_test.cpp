@@ -82,6 +82,7 @@ TEST(PipeTab, StartsWithTheInitialTextsAndNoStateChosen) {
 TEST(PipeTab, ControlsFitWithoutOverlap) {
   PipeTab tab;
   tab.resize(465, 345);
+  tab.show();  // labels take the height their text needs once shown
   for (QWidget* parent : {static_cast<QWidget*>(&tab), Find<QWidget>(&tab, "Frame3")}) {
     const QList<QWidget*> children = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* child : children) {

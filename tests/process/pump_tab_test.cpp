@@ -90,6 +90,7 @@ TEST(PumpTab, TabMovesThroughTheControlsRowByRow) {
 
 TEST(PumpTab, NoControlOverlapsAnotherOrLeavesItsParent) {
   PumpTab tab;
+  tab.show();  // labels take the height their text needs once shown
   for (QWidget* parent : {static_cast<QWidget*>(&tab), Find<QWidget>(&tab, "Frame2")}) {
     const QList<QWidget*> controls = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     const QRect inside = parent == &tab ? QRect(0, 0, 465, 345) : parent->rect();

@@ -75,6 +75,7 @@ TEST(SteamTab, StartsWithTheInitialTextsInPressureMode) {
 TEST(SteamTab, ControlsFitWithoutOverlap) {
   SteamTab tab;
   tab.resize(465, 345);
+  tab.show();  // labels take the height their text needs once shown
   const std::set<std::pair<QString, QString>> kSharedSpots = {{"Label8", "Label9"},
                                                               {"Text5", "Text7"}};
   for (QWidget* parent : {static_cast<QWidget*>(&tab), Find<QWidget>(&tab, "Frame1")}) {

@@ -94,6 +94,7 @@ TEST(ChannelTab, ControlsCarryTheirCaptionsAndPlaces) {
 TEST(ChannelTab, NoControlOverlapsAnotherOrLeavesThePage) {
   ChannelTab tab;
   const QRect page(0, 0, 465, 345);
+  tab.show();  // labels take the height their text needs once shown
   const QList<QWidget*> controls = tab.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
   for (QWidget* control : controls) {
     EXPECT_TRUE(page.contains(control->geometry())) << control->objectName().toStdString();

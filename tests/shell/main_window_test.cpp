@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -183,6 +184,17 @@ TEST_F(MainWindowTest, EveryControlLiesInsideItsFullSizePage) {
       const QRect place(control->mapTo(page, QPoint(0, 0)), control->size());
       EXPECT_TRUE(page->rect().contains(place))
           << command.code << " " << control->objectName().toStdString();
+    }
+  }
+}
+
+TEST_F(MainWindowTest, NoLabelClipsItsTextOnceItsTabIsShown) {
+  for (const TabCommand& command : kTabCommands) {
+    trigger(command.code);
+    for (QLabel* label : tabs_->widget(command.tab)->findChildren<QLabel*>()) {
+      if (!label->wordWrap() || !label->isVisibleTo(tabs_)) continue;
+      EXPECT_GE(label->height(), label->heightForWidth(label->width()))
+          << command.code << " " << label->objectName().toStdString();
     }
   }
 }
