@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "shell/start_up.h"
+
 namespace {
 
 // The offscreen platform warns about window hints it cannot honour; that
@@ -21,5 +23,7 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   ::testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
+  // The window is tested in the application the program prepares.
+  vapentis::PrepareApplication();
   return RUN_ALL_TESTS();
 }

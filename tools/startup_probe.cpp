@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "shell/main_window.h"
+#include "shell/start_up.h"
 
 namespace {
 
@@ -55,6 +56,7 @@ int main(int argc, char* argv[]) {
     window->setCentralWidget(new QLabel(QStringLiteral("Vapentis")));
     window->resize(753, 500);
   } else {
+    vapentis::PrepareApplication();
     window = std::make_unique<vapentis::MainWindow>();
   }
   FirstPaint probe;

@@ -2,6 +2,7 @@
 #include <QCommandLineParser>
 
 #include "shell/main_window.h"
+#include "shell/start_up.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -15,6 +16,8 @@ int main(int argc, char* argv[]) {
   options.addHelpOption();
   options.addVersionOption();
   options.process(app);
+
+  vapentis::PrepareApplication();
 
   vapentis::MainWindow window;
   window.show();
