@@ -25,23 +25,27 @@ def ns_per_op(entry):
 
 
 def load(paths):
-    """Name -> ns per op; the median when the run repeated, else the single run."""
-    times, medians = {}, {}
+    """Name -> ns per op, and name -> items per second for throughput runs;
+    the median when the run repeated, else the single run."""
+    times, medians, rates, rate_medians = {}, {}, {}, {}
     for path in paths:
         with open(path, encoding="utf-8") as f:
             for entry in json.load(f)["benchmarks"]:
                 name = entry.get("run_name", entry["name"])
-                if entry.get("run_type") == "aggregate":
-                    if entry.get("aggregate_name") == "median":
-                        medians[name] = ns_per_op(entry)
+                median = entry.get("run_type") == "aggregate"
+                if median and entry.get("aggregate_name") != "median":
+                    continue
+                if "items_per_second" in entry:
+                    (rate_medians if median else rates).setdefault(name, entry["items_per_second"])
                 else:
-                    times.setdefault(name, ns_per_op(entry))
+                    (medians if median else times).setdefault(name, ns_per_op(entry))
     times.update(medians)
-    return times
+    rates.update(rate_medians)
+    return times, rates
 
 
 def main(paths):
-    times = load(paths)
+    times, rates = load(paths)
     rows = []
     for key, label in NUMERIC.items():
         if key in times:
@@ -58,11 +62,19 @@ def main(paths):
         rows.append((f"{name}", t, "", ""))
         rows.append((f"{name} / 1 us", ratio, "< 1", "met" if ratio < 1 else "MISSED"))
 
+    for name, rate in sorted(rates.items()):
+        rows.append((name.removeprefix("BM_"), rate, "", "lines/s"))
+
     width = max(len(r[0]) for r in rows)
     print(f"{'benchmark':<{width}}  {'ns/op or ratio':>14}  {'target':>7}  result")
     print("-" * (width + 34))
     for name, value, goal, verdict in rows:
-        text = f"{value:.2f}x" if goal or "/" in name else f"{value:.1f} ns"
+        if verdict == "lines/s":
+            text, verdict = f"{value / 1e6:.2f} M/s", ""
+        elif goal or "/" in name:
+            text = f"{value:.2f}x"
+        else:
+            text = f"{value:.1f} ns"
         print(f"{name:<{width}}  {text:>14}  {goal:>7}  {verdict}")
     return 0
 
