@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "shell/main_window.h"
+#include "shell/start_up.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ constexpr Shot kShots[] = {
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+  vapentis::PrepareApplication();
   vapentis::MainWindow window;
   window.show();
   if (!QTest::qWaitForWindowExposed(&window)) return 1;
@@ -42,7 +44,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "no button %s\n", name);
         return 1;
       }
-      QTest::mouseClick(button, Qt::LeftButton);
+      button->click();
     }
     QTest::qWait(100);
     const QString path = out.filePath(QString::fromLatin1(shot.file));
