@@ -61,6 +61,12 @@ QFont SongFont(double points) {
   font.setFamilies({"SimSun", "宋体", "Noto Serif CJK SC", "AR PL UMing CN", "AR PL UMing TW"});
   font.setPointSizeF(points);
   font.setWeight(QFont::Normal);
+#ifndef Q_OS_WIN
+  // Unhinted, the Song glyphs look the same at these sizes, and the start-up
+  // no longer hints every Chinese glyph of every tab; Windows keeps SimSun's
+  // own bitmaps.
+  font.setHintingPreference(QFont::PreferNoHinting);
+#endif
   return font;
 }
 
