@@ -1,12 +1,22 @@
-// Helpers of the window tests: finding controls by name, closing modal boxes.
+// Helpers of the window tests: finding controls by name, closing modal boxes,
+// checking a page's layout and its tab order.
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
 #include <QMessageBox>
+#include <QRadioButton>
+#include <QStringList>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <set>
+#include <utility>
 
 namespace vapentis::testing {
 
@@ -43,5 +53,51 @@ class ModalCatcher {
   QStringList titles_;
   QList<QMessageBox::Icon> icons_;
 };
+
+// Every named direct child of `parent` lies inside `inside`, labels, check boxes
+// and option buttons have room for their whole text, and none overlaps no other named child, but
+// for the pairs of names that share one spot on purpose. Show the page first: labels take their
+// measured height when shown.
+inline void ExpectControlsApart(QWidget* parent, const QRect& inside,
+                                const std::set<std::pair<QString, QString>>& shared_spots = {}) {
+  const QList<QWidget*> children = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  for (QWidget* child : children) {
+    const QString name = child->objectName();
+    if (name.isEmpty()) continue;
+    EXPECT_TRUE(inside.contains(child->geometry())) << name.toStdString();
+    if (auto* label = qobject_cast<QLabel*>(child); label != nullptr && label->wordWrap()) {
+      EXPECT_GE(label->height(), label->heightForWidth(label->width())) << name.toStdString();
+    }
+    auto* button = qobject_cast<QAbstractButton*>(child);
+    if (qobject_cast<QCheckBox*>(child) != nullptr ||
+        qobject_cast<QRadioButton*>(child) != nullptr) {
+      EXPECT_GE(button->width(), button->sizeHint().width()) << name.toStdString();
+      EXPECT_GE(button->height(), button->sizeHint().height()) << name.toStdString();
+    }
+    for (QWidget* other : children) {
+      const QString other_name = other->objectName();
+      if (other <= child || other_name.isEmpty()) continue;
+      const auto pair =
+          name < other_name ? std::pair(name, other_name) : std::pair(other_name, name);
+      if (shared_spots.count(pair) != 0) continue;
+      EXPECT_FALSE(child->geometry().intersects(other->geometry()))
+          << name.toStdString() << " overlaps " << other_name.toStdString();
+    }
+  }
+}
+
+// The names of the `steps` controls the focus visits from `first` on, pressing
+// Tab after each, in the shown and active window `page`.
+inline QStringList TabOrder(QWidget* page, const char* first, int steps) {
+  page->findChild<QWidget*>(QString::fromLatin1(first))->setFocus();
+  QStringList visited;
+  for (int i = 0; i < steps; ++i) {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr) break;
+    visited << focus->objectName();
+    QTest::keyClick(focus, Qt::Key_Tab);
+  }
+  return visited;
+}
 
 }  // namespace vapentis::testing

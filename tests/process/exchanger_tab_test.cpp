@@ -17,8 +17,10 @@
 namespace vapentis {
 namespace {
 
+using testing::ExpectControlsApart;
 using testing::Find;
 using testing::ModalCatcher;
+using testing::TabOrder;
 
 const QString kDefaultResult = QStringLiteral("换热管数量=127条\n换热器筒体直径=700mm");
 
@@ -89,32 +91,16 @@ TEST(ExchangerTab, TabMovesThroughTheControlsRowByRow) {
   tab.show();
   tab.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&tab));
-  Find<QWidget>(&tab, "Text23")->setFocus();
-  QStringList visited;
-  for (int i = 0; i < 8; ++i) {
-    visited << QApplication::focusWidget()->objectName();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  }
-  EXPECT_EQ(visited, QStringList({"Text23", "Text24", "Text25", "Combo3", "Text22", "Command11",
-                                  "Command12", "Text21"}));
+  EXPECT_EQ(TabOrder(&tab, "Text23", 8),
+            QStringList({"Text23", "Text24", "Text25", "Combo3", "Text22", "Command11", "Command12",
+                         "Text21"}));
 }
 
 TEST(ExchangerTab, NoControlOverlapsAnotherOrLeavesItsParent) {
   ExchangerTab tab;
   tab.show();  // labels take the height their text needs once shown
-  for (QWidget* parent : {static_cast<QWidget*>(&tab), Find<QWidget>(&tab, "Frame4")}) {
-    const QList<QWidget*> controls = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    const QRect inside = parent == &tab ? QRect(0, 0, 465, 345) : parent->rect();
-    for (QWidget* control : controls) {
-      const std::string name = control->objectName().toStdString();
-      EXPECT_TRUE(inside.contains(control->geometry())) << name;
-      for (QWidget* other : controls) {
-        if (other != control && control->geometry().intersects(other->geometry())) {
-          ADD_FAILURE() << name << " overlaps " << other->objectName().toStdString();
-        }
-      }
-    }
-  }
+  ExpectControlsApart(&tab, QRect(0, 0, 465, 345));
+  ExpectControlsApart(Find<QWidget>(&tab, "Frame4"), Find<QWidget>(&tab, "Frame4")->rect());
 }
 
 struct Inputs {

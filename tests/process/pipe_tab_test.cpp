@@ -19,6 +19,7 @@
 namespace vapentis {
 namespace {
 
+using testing::ExpectControlsApart;
 using testing::Find;
 using testing::ModalCatcher;
 
@@ -83,26 +84,8 @@ TEST(PipeTab, ControlsFitWithoutOverlap) {
   PipeTab tab;
   tab.resize(465, 345);
   tab.show();  // labels take the height their text needs once shown
-  for (QWidget* parent : {static_cast<QWidget*>(&tab), Find<QWidget>(&tab, "Frame3")}) {
-    const QList<QWidget*> children = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    for (QWidget* child : children) {
-      const std::string name = child->objectName().toStdString();
-      if (name.empty()) continue;
-      EXPECT_TRUE(parent->rect().contains(child->geometry())) << name;
-      if (auto* label = qobject_cast<QLabel*>(child)) {
-        EXPECT_GE(label->height(), label->heightForWidth(label->width())) << name;
-      }
-      if (auto* option = qobject_cast<QRadioButton*>(child)) {
-        EXPECT_GE(option->width(), option->sizeHint().width()) << name;
-        EXPECT_GE(option->height(), option->sizeHint().height()) << name;
-      }
-      for (QWidget* other : children) {
-        if (other <= child || other->objectName().isEmpty()) continue;
-        EXPECT_FALSE(child->geometry().intersects(other->geometry()))
-            << name << " overlaps " << other->objectName().toStdString();
-      }
-    }
-  }
+  ExpectControlsApart(&tab, tab.rect());
+  ExpectControlsApart(Find<QWidget>(&tab, "Frame3"), Find<QWidget>(&tab, "Frame3")->rect());
 }
 
 struct VisibilityCase {

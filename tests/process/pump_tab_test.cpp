@@ -16,8 +16,10 @@
 namespace vapentis {
 namespace {
 
+using testing::ExpectControlsApart;
 using testing::Find;
 using testing::ModalCatcher;
+using testing::TabOrder;
 
 const QString kDefaultResult = QStringLiteral("泵的计算功率=23.8kW\n选择比计算值稍大的额定电机");
 
@@ -78,32 +80,16 @@ TEST(PumpTab, TabMovesThroughTheControlsRowByRow) {
   tab.show();
   tab.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&tab));
-  Find<QWidget>(&tab, "Text18")->setFocus();
-  QStringList visited;
-  for (int i = 0; i < 8; ++i) {
-    visited << QApplication::focusWidget()->objectName();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  }
-  EXPECT_EQ(visited, QStringList({"Text18", "Text17", "Text16", "Text15", "Text20", "Command10",
-                                  "Command9", "Text19"}));
+  EXPECT_EQ(TabOrder(&tab, "Text18", 8),
+            QStringList({"Text18", "Text17", "Text16", "Text15", "Text20", "Command10", "Command9",
+                         "Text19"}));
 }
 
 TEST(PumpTab, NoControlOverlapsAnotherOrLeavesItsParent) {
   PumpTab tab;
   tab.show();  // labels take the height their text needs once shown
-  for (QWidget* parent : {static_cast<QWidget*>(&tab), Find<QWidget>(&tab, "Frame2")}) {
-    const QList<QWidget*> controls = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    const QRect inside = parent == &tab ? QRect(0, 0, 465, 345) : parent->rect();
-    for (QWidget* control : controls) {
-      const std::string name = control->objectName().toStdString();
-      EXPECT_TRUE(inside.contains(control->geometry())) << name;
-      for (QWidget* other : controls) {
-        if (other != control && control->geometry().intersects(other->geometry())) {
-          ADD_FAILURE() << name << " overlaps " << other->objectName().toStdString();
-        }
-      }
-    }
-  }
+  ExpectControlsApart(&tab, QRect(0, 0, 465, 345));
+  ExpectControlsApart(Find<QWidget>(&tab, "Frame2"), Find<QWidget>(&tab, "Frame2")->rect());
 }
 
 struct Inputs {

@@ -21,6 +21,7 @@
 namespace vapentis {
 namespace {
 
+using testing::ExpectControlsApart;
 using testing::Find;
 using testing::ModalCatcher;
 
@@ -78,29 +79,8 @@ TEST(SteamTab, ControlsFitWithoutOverlap) {
   tab.show();  // labels take the height their text needs once shown
   const std::set<std::pair<QString, QString>> kSharedSpots = {{"Label8", "Label9"},
                                                               {"Text5", "Text7"}};
-  for (QWidget* parent : {static_cast<QWidget*>(&tab), Find<QWidget>(&tab, "Frame1")}) {
-    const QList<QWidget*> children = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    for (QWidget* child : children) {
-      const std::string name = child->objectName().toStdString();
-      if (name.empty()) continue;
-      EXPECT_TRUE(parent->rect().contains(child->geometry())) << name;
-      if (auto* label = qobject_cast<QLabel*>(child)) {
-        EXPECT_GE(label->height(), label->heightForWidth(label->width())) << name;
-      }
-      if (auto* box = qobject_cast<QCheckBox*>(child)) {
-        EXPECT_GE(box->width(), box->sizeHint().width()) << name;
-        EXPECT_GE(box->height(), box->sizeHint().height()) << name;
-      }
-      for (QWidget* other : children) {
-        if (other <= child || other->objectName().isEmpty()) continue;
-        const QString a = child->objectName();
-        const QString b = other->objectName();
-        if (kSharedSpots.count(a < b ? std::pair(a, b) : std::pair(b, a)) != 0) continue;
-        EXPECT_FALSE(child->geometry().intersects(other->geometry()))
-            << name << " overlaps " << b.toStdString();
-      }
-    }
-  }
+  ExpectControlsApart(&tab, tab.rect(), kSharedSpots);
+  ExpectControlsApart(Find<QWidget>(&tab, "Frame1"), Find<QWidget>(&tab, "Frame1")->rect());
 }
 
 struct ModeCase {

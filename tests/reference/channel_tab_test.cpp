@@ -16,6 +16,7 @@
 namespace vapentis {
 namespace {
 
+using testing::ExpectControlsApart;
 using testing::Find;
 
 const QString k20a = QStringLiteral("槽钢背高h=200mm\n槽钢腰厚b=73mm\n槽钢每米的重量=22.63kg");
@@ -95,15 +96,7 @@ TEST(ChannelTab, NoControlOverlapsAnotherOrLeavesThePage) {
   ChannelTab tab;
   const QRect page(0, 0, 465, 345);
   tab.show();  // labels take the height their text needs once shown
-  const QList<QWidget*> controls = tab.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-  for (QWidget* control : controls) {
-    EXPECT_TRUE(page.contains(control->geometry())) << control->objectName().toStdString();
-    for (QWidget* other : controls) {
-      if (other == control) continue;
-      EXPECT_FALSE(control->geometry().intersects(other->geometry()))
-          << control->objectName().toStdString() << " and " << other->objectName().toStdString();
-    }
-  }
+  ExpectControlsApart(&tab, page);
 }
 
 TEST(ChannelTab, PictureShowsTheSectionDrawingUnscaled) {
