@@ -5,8 +5,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
 #include <QTest>
@@ -16,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <span>
 #include <utility>
 
 namespace vapentis::testing {
@@ -53,6 +58,44 @@ class ModalCatcher {
   QStringList titles_;
   QList<QMessageBox::Icon> icons_;
 };
+
+// A control as a page lists it.
+struct PlacedControl {
+  const char* name;
+  const char* parent;  // objectName of the control it sits on; "" for the page
+  const char* text;    // caption, initial text or the list's shown text
+  QRect place;         // pixels; labels may be taller
+};
+
+// The caption or text a control shows.
+inline QString ShownText(QWidget* control) {
+  if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
+  if (auto* box = qobject_cast<QLineEdit*>(control)) return box->text();
+  if (auto* list = qobject_cast<QComboBox*>(control)) return list->currentText();
+  if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->text();
+  if (auto* result = qobject_cast<QPlainTextEdit*>(control)) return result->toPlainText();
+  return {};
+}
+
+// Each listed control exists on its parent with its text at its place; a label
+// keeps its left, top and width and may be taller.
+inline void ExpectControlsAsListed(QWidget* page, std::span<const PlacedControl> controls) {
+  for (const PlacedControl& c : controls) {
+    SCOPED_TRACE(c.name);
+    auto* control = Find<QWidget>(page, c.name);
+    ASSERT_NE(control, nullptr);
+    QWidget* parent = *c.parent == '\0' ? page : Find<QWidget>(page, c.parent);
+    EXPECT_EQ(control->parentWidget(), parent);
+    EXPECT_EQ(ShownText(control), QString::fromUtf8(c.text));
+    if (qobject_cast<QLabel*>(control) != nullptr) {
+      EXPECT_EQ(control->geometry().topLeft(), c.place.topLeft());
+      EXPECT_EQ(control->width(), c.place.width());
+      EXPECT_GE(control->height(), c.place.height());
+    } else {
+      EXPECT_EQ(control->geometry(), c.place);
+    }
+  }
+}
 
 // Every named direct child of `parent` lies inside `inside`, labels, check boxes
 // and option buttons have room for their whole text, and none overlaps no other named child, but

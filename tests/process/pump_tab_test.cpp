@@ -17,21 +17,16 @@ namespace vapentis {
 namespace {
 
 using testing::ExpectControlsApart;
+using testing::ExpectControlsAsListed;
 using testing::Find;
 using testing::ModalCatcher;
+using testing::PlacedControl;
 using testing::TabOrder;
 
 const QString kDefaultResult = QStringLiteral("泵的计算功率=23.8kW\n选择比计算值稍大的额定电机");
 
-struct Control {
-  const char* name;
-  const char* parent;  // objectName of the control it sits on
-  const char* text;    // caption or initial text
-  QRect place;         // pixels; labels may be taller
-};
-
 // In tab order, rows top to bottom.
-const Control kControls[] = {
+const PlacedControl kControls[] = {
     {"Frame2", "", "", QRect(8, 24, 449, 121)},
     {"Label20", "Frame2", "流量（m3/h）", QRect(8, 16, 129, 23)},
     {"Text18", "Frame2", "100", QRect(144, 16, 53, 24)},
@@ -48,31 +43,9 @@ const Control kControls[] = {
     {"Text19", "", "", QRect(8, 200, 451, 126)},
 };
 
-QString TextOf(QWidget* control) {
-  if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
-  if (auto* box = qobject_cast<QLineEdit*>(control)) return box->text();
-  if (auto* button = qobject_cast<QPushButton*>(control)) return button->text();
-  if (auto* result = qobject_cast<QPlainTextEdit*>(control)) return result->toPlainText();
-  return {};
-}
-
 TEST(PumpTab, ControlsCarryTheirTextsAndPlaces) {
   PumpTab tab;
-  for (const Control& c : kControls) {
-    SCOPED_TRACE(c.name);
-    auto* control = Find<QWidget>(&tab, c.name);
-    ASSERT_NE(control, nullptr);
-    QWidget* parent = *c.parent == '\0' ? &tab : Find<QWidget>(&tab, c.parent);
-    EXPECT_EQ(control->parentWidget(), parent);
-    EXPECT_EQ(TextOf(control), QString::fromUtf8(c.text));
-    if (qobject_cast<QLabel*>(control) != nullptr) {
-      EXPECT_EQ(control->geometry().topLeft(), c.place.topLeft());
-      EXPECT_EQ(control->width(), c.place.width());
-      EXPECT_GE(control->height(), c.place.height());
-    } else {
-      EXPECT_EQ(control->geometry(), c.place);
-    }
-  }
+  ExpectControlsAsListed(&tab, kControls);
 }
 
 TEST(PumpTab, TabMovesThroughTheControlsRowByRow) {
