@@ -1,5 +1,5 @@
 // Helpers of the window tests: finding controls by name, closing modal boxes,
-// checking a page's layout and its tab order.
+// checking a failed calculation, a page's layout and its tab order.
 #pragma once
 
 #include <QAbstractButton>
@@ -58,6 +58,38 @@ class ModalCatcher {
   QStringList titles_;
   QList<QMessageBox::Icon> icons_;
 };
+
+// How a calculation must fail: the word naming the kind in the message, and the
+// box to blame with its label, or nullptr for both when no box is to blame.
+struct ExpectedFailure {
+  const char* word;
+  const char* focus_box;
+  const char* label;
+};
+
+// Presses `button` on the shown, active `page` with its inputs typed, and checks that
+// one error box names the failure, the blamed box has the cursor with its text
+// selected, and `result_box` keeps its earlier text.
+inline void ExpectFailureKeepsTheResult(QWidget* page, const char* button, const char* result_box,
+                                        const ExpectedFailure& expected) {
+  auto* result = Find<QPlainTextEdit>(page, result_box);
+  ASSERT_NE(result, nullptr);
+  result->setPlainText(QStringLiteral("earlier result"));
+  ModalCatcher catcher;
+  Find<QPushButton>(page, button)->click();
+  ASSERT_EQ(catcher.texts().size(), 1);
+  const QString& text = catcher.texts()[0];
+  EXPECT_TRUE(text.contains(QString::fromUtf8(expected.word))) << text.toStdString();
+  EXPECT_EQ(catcher.titles()[0], QStringLiteral("Vapentis"));
+  EXPECT_EQ(catcher.icons()[0], QMessageBox::Critical);
+  EXPECT_EQ(result->toPlainText(), QStringLiteral("earlier result"));
+  if (expected.focus_box != nullptr) {
+    auto* box = Find<QLineEdit>(page, expected.focus_box);
+    EXPECT_TRUE(text.contains(QString::fromUtf8(expected.label))) << text.toStdString();
+    EXPECT_EQ(page->focusWidget(), box);
+    EXPECT_EQ(box->selectedText(), box->text());
+  }
+}
 
 // A control as a page lists it.
 struct PlacedControl {

@@ -18,8 +18,8 @@ namespace {
 
 using testing::ExpectControlsApart;
 using testing::ExpectControlsAsListed;
+using testing::ExpectFailureKeepsTheResult;
 using testing::Find;
-using testing::ModalCatcher;
 using testing::PlacedControl;
 using testing::TabOrder;
 
@@ -154,20 +154,8 @@ TEST(PumpTab, FailureShowsTheKindAndKeepsTheOldResult) {
     tab.show();
     tab.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&tab));
-    auto* result = Find<QPlainTextEdit>(&tab, "Text19");
-    result->setPlainText(QStringLiteral("earlier result"));
     Type(tab, c.in);
-    ModalCatcher catcher;
-    Find<QPushButton>(&tab, "Command10")->click();
-    ASSERT_EQ(catcher.texts().size(), 1);
-    EXPECT_TRUE(catcher.texts()[0].contains(QString::fromUtf8(c.word)))
-        << catcher.texts()[0].toStdString();
-    EXPECT_EQ(result->toPlainText(), QStringLiteral("earlier result"));
-    if (c.focus_box != nullptr) {
-      auto* box = Find<QLineEdit>(&tab, c.focus_box);
-      EXPECT_TRUE(catcher.texts()[0].contains(QString::fromUtf8(c.label)));
-      EXPECT_EQ(tab.focusWidget(), box);
-    }
+    ExpectFailureKeepsTheResult(&tab, "Command10", "Text19", {c.word, c.focus_box, c.label});
   }
 }
 
