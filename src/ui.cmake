@@ -15,8 +15,8 @@ qt_add_resources(vapentis_ui vapentis_pictures
     "${PROJECT_SOURCE_DIR}/resources/channel_section.svg")
 
 # The pictures shown at start are also rendered at build time for pixel
-# ratios 1 and 2, as raw pixels stored uncompressed: start-up then neither draws
-# the drawings' text nor decodes an image, it shows the pixels where they lie.
+# ratios 1 and 2, as raw opaque pixels stored uncompressed: start-up then neither
+# draws the drawings' text nor decodes an image, it shows the pixels where they lie.
 add_executable(vapentis_render_png "${PROJECT_SOURCE_DIR}/tools/render_png.cpp")
 target_link_libraries(vapentis_render_png PRIVATE Qt6::Gui Qt6::Svg)
 vapentis_warnings(vapentis_render_png)
@@ -30,7 +30,7 @@ foreach(picture "background:750:475" "channel_section:194:198")
   foreach(ratio 1 2)
     math(EXPR w "${width} * ${ratio}")
     math(EXPR h "${height} * ${ratio}")
-    set(raw "${raster_dir}/${name}@${ratio}x.argb32")
+    set(raw "${raster_dir}/${name}@${ratio}x.rgb32")
     add_custom_command(OUTPUT "${raw}"
       COMMAND "${CMAKE_COMMAND}" -E make_directory "${raster_dir}"
       COMMAND vapentis_render_png "${PROJECT_SOURCE_DIR}/resources/${name}.svg" "${raw}" ${w} ${h}

@@ -152,8 +152,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 void MainWindow::buildMenu() {
   QMenuBar* bar = menuBar();
   // Native menu bars keep the platform's menu font; at 12 pt the nine
-  // captions would not fit the window.
-  bar->setFont(QApplication::font("QMenuBar"));
+  // captions would not fit the window. The platform face may lack Chinese, so
+  // it must not take the window font's choice to go without fallback faces.
+  QFont menu_font = QApplication::font("QMenuBar");
+  menu_font.setStyleStrategy(QFont::PreferDefault);
+  bar->setFont(menu_font);
   for (const MenuCommand& command : kMenu) {
     QAction* action = bar->addAction(QString::fromUtf8(command.caption));
     action->setObjectName(QString::fromLatin1(command.code));

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QImage>
@@ -56,11 +57,31 @@ QRect TwipRect(int left, int top, int width, int height) {
 
 namespace {
 
+const QStringList& SongFamilies() {
+  static const QStringList families = {"SimSun", "宋体", "Noto Serif CJK SC", "AR PL UMing CN",
+                                       "AR PL UMing TW"};
+  return families;
+}
+
+// The listed faces hold every character the window shows, so with one of them
+// installed the fonts go without fallback faces, whose look-up took a twentieth
+// of the start-up. Without any, Qt merges in whatever Chinese face there is.
+bool SongFaceInstalled() {
+  static const bool installed = [] {
+    const QStringList installed_families = QFontDatabase::families();
+    return std::any_of(SongFamilies().begin(), SongFamilies().end(), [&](const QString& family) {
+      return installed_families.contains(family, Qt::CaseInsensitive);
+    });
+  }();
+  return installed;
+}
+
 QFont SongFont(double points) {
   QFont font;
-  font.setFamilies({"SimSun", "宋体", "Noto Serif CJK SC", "AR PL UMing CN", "AR PL UMing TW"});
+  font.setFamilies(SongFamilies());
   font.setPointSizeF(points);
   font.setWeight(QFont::Normal);
+  if (SongFaceInstalled()) font.setStyleStrategy(QFont::NoFontMerging);
 #ifndef Q_OS_WIN
   // Unhinted, the Song glyphs look the same at these sizes, and the start-up
   // no longer hints every Chinese glyph of every tab; Windows keeps SimSun's
@@ -88,7 +109,7 @@ void ReplaceResult(QPlainTextEdit& box, const std::vector<std::string>& lines) {
 QPixmap PicturePixmap(const QString& svg_resource, QSize size, qreal device_pixel_ratio) {
   if (device_pixel_ratio == 1.0 || device_pixel_ratio == 2.0) {
     const QSize pixels = size * device_pixel_ratio;
-    const QResource raw(QStringLiteral(":/pictures/%1@%2x.argb32")
+    const QResource raw(QStringLiteral(":/pictures/%1@%2x.rgb32")
                             .arg(QFileInfo(svg_resource).completeBaseName())
                             .arg(static_cast<int>(device_pixel_ratio)));
     const qint64 bytes_per_line = qint64{pixels.width()} * 4;
@@ -96,8 +117,9 @@ QPixmap PicturePixmap(const QString& svg_resource, QSize size, qreal device_pixe
     if (raw.isValid() && raw.compressionAlgorithm() == QResource::NoCompression &&
         raw.size() == bytes_per_line * pixels.height() && aligned) {
       // Shares the resource's pixels; the pixmap copies them only if painted on.
+      // The pictures are opaque, so the pixmap need not look for transparency.
       QImage image(raw.data(), pixels.width(), pixels.height(), bytes_per_line,
-                   QImage::Format_ARGB32_Premultiplied);
+                   QImage::Format_RGB32);
       image.setDevicePixelRatio(device_pixel_ratio);
       return QPixmap::fromImage(std::move(image));
     }

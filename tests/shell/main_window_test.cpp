@@ -1,18 +1,23 @@
 #include "shell/main_window.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QDesktopServices>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "shell/help_tab.h"
 #include "ui_test_support.h"
@@ -196,6 +201,69 @@ TEST_F(MainWindowTest, NoLabelClipsItsTextOnceItsTabIsShown) {
       EXPECT_GE(label->height(), label->heightForWidth(label->width()))
           << command.code << " " << label->objectName().toStdString();
     }
+  }
+}
+
+// Every character in `text` has a glyph in `font`, its fallback faces included.
+void ExpectDrawable(const QFont& font, const QString& text, const std::string& where) {
+  const QFontMetrics metrics(font);
+  for (const char32_t c : text.toUcs4()) {
+    if (c < 0x20) continue;
+    EXPECT_TRUE(metrics.inFontUcs4(c))
+        << where << ": U+" << std::hex << static_cast<unsigned>(c) << " in " << text.toStdString();
+  }
+}
+
+void ExpectWidgetTextsDrawable(QWidget* root, const std::string& where) {
+  for (QWidget* widget : root->findChildren<QWidget*>()) {
+    const std::string name = where + " " + widget->objectName().toStdString();
+    if (auto* label = qobject_cast<QLabel*>(widget))
+      ExpectDrawable(label->font(), label->text(), name);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+      ExpectDrawable(button->font(), button->text(), name);
+    }
+    if (auto* box = qobject_cast<QLineEdit*>(widget))
+      ExpectDrawable(box->font(), box->text(), name);
+    if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
+      ExpectDrawable(box->font(), box->toPlainText(), name);
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+      for (int i = 0; i < combo->count(); ++i)
+        ExpectDrawable(combo->font(), combo->itemText(i), name);
+    }
+  }
+}
+
+// The window's fonts may go without fallback faces, so every caption, list item
+// and result line must be drawable in the face itself, and the menu, in the
+// platform's face, must still reach a Chinese one.
+TEST_F(MainWindowTest, EveryTextShownHasItsGlyphs) {
+  for (QAction* action : window_->menuBar()->actions()) {
+    ExpectDrawable(window_->menuBar()->font(), action->text(), "menu");
+  }
+  for (int i = 0; i < tabs_->count(); ++i) {
+    ExpectDrawable(tabs_->tabBar()->font(), tabs_->tabText(i), "tab caption");
+  }
+  struct Step {
+    const char* menu;
+    const char* control;  // clicked in order; the last one computes
+  };
+  const Step kSteps[] = {
+      {"MVR", "Command5"}, {"ZQXZ", "Command3"}, {"ZQXZ", "Check2"},  {"ZQXZ", "Command3"},
+      {"GLJS", "Option1"}, {"GLJS", "Command4"}, {"GLJS", "Option2"}, {"GLJS", "Command4"},
+      {"P", "Command10"},  {"HE", "Command11"},
+  };
+  for (const Step& step : kSteps) {
+    trigger(step.menu);
+    Find<QAbstractButton>(window_.get(), step.control)->click();
+    ExpectWidgetTextsDrawable(tabs_, std::string(step.menu) + " after " + step.control);
+  }
+  trigger("CGCX");
+  auto* sizes = Find<QComboBox>(window_.get(), "Combo2");
+  for (int i = 0; i < sizes->count(); ++i) {
+    sizes->setCurrentIndex(i);
+    emit sizes->activated(i);
+    ExpectWidgetTextsDrawable(tabs_->widget(5), "channel " + sizes->itemText(i).toStdString());
   }
 }
 
