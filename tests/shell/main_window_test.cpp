@@ -10,7 +10,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -216,20 +215,16 @@ void ExpectDrawable(const QFont& font, const QString& text, const std::string& w
 
 void ExpectWidgetTextsDrawable(QWidget* root, const std::string& where) {
   for (QWidget* widget : root->findChildren<QWidget*>()) {
-    const std::string name = where + " " + widget->objectName().toStdString();
-    if (auto* label = qobject_cast<QLabel*>(widget))
-      ExpectDrawable(label->font(), label->text(), name);
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-      ExpectDrawable(button->font(), button->text(), name);
-    }
-    if (auto* box = qobject_cast<QLineEdit*>(widget))
-      ExpectDrawable(box->font(), box->text(), name);
-    if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) {
-      ExpectDrawable(box->font(), box->toPlainText(), name);
-    }
+    QStringList texts;
+    if (auto* label = qobject_cast<QLabel*>(widget)) texts << label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) texts << button->text();
+    if (auto* box = qobject_cast<QLineEdit*>(widget)) texts << box->text();
+    if (auto* box = qobject_cast<QPlainTextEdit*>(widget)) texts << box->toPlainText();
     if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-      for (int i = 0; i < combo->count(); ++i)
-        ExpectDrawable(combo->font(), combo->itemText(i), name);
+      for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
+    }
+    for (const QString& text : texts) {
+      ExpectDrawable(widget->font(), text, where + " " + widget->objectName().toStdString());
     }
   }
 }
