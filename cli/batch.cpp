@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "catalog/tool_catalog.h"
 #include "cli/output.h"
 #include "cli/tools.h"
 #include "numeric/numeric.h"
@@ -139,36 +140,29 @@ class RequestParser {
 
 std::string ToolList() {
   std::string list;
-  for (const Tool& tool : Tools()) {
+  for (const ToolDescription* tool : Tools()) {
     if (!list.empty()) list += "、";
-    list += tool.name;
+    list += tool->name;
   }
   return list;
 }
 
-std::string InputList(const Tool& tool) {
+std::string InputList(const ToolDescription& tool) {
   std::string list;
-  for (const InputSpec& input : tool.inputs) {
+  for (const InputDescription& input : tool.inputs) {
     if (!list.empty()) list += "、";
     list += input.key;
   }
   return list;
 }
 
-std::string ChoiceList(const InputSpec& input) {
+std::string ChoiceList(const InputDescription& input) {
   std::string list;
-  for (const std::string_view choice : input.choices) {
+  for (const Choice& choice : input.choices) {
     if (!list.empty()) list += "、";
-    list += choice;
+    list += choice.key;
   }
   return list;
-}
-
-bool IsChoice(const InputSpec& input, std::string_view text) {
-  for (const std::string_view choice : input.choices) {
-    if (choice == text) return true;
-  }
-  return false;
 }
 
 bool IsBlank(std::string_view line) {
@@ -206,7 +200,7 @@ class LineEvaluator {
     if (tool_field == nullptr || tool_field->type != ValueType::String) {
       return Fail(json, kMissingTool, "缺少字符串键“tool”，应为" + ToolList() + "之一", "tool");
     }
-    const Tool* tool = FindTool(tool_field->text);
+    const ToolDescription* tool = FindTool(tool_field->text);
     if (tool == nullptr) {
       return Fail(json, kUnknownTool,
                   "没有名为“" + tool_field->text + "”的工具，应为" + ToolList() + "之一", "tool");
@@ -214,7 +208,7 @@ class LineEvaluator {
 
     texts_.resize(tool->inputs.size());
     given_.assign(tool->inputs.size(), false);
-    for (std::size_t i = 0; i < tool->inputs.size(); ++i) texts_[i] = tool->inputs[i].default_text;
+    for (std::size_t i = 0; i < tool->inputs.size(); ++i) texts_[i] = DefaultText(tool->inputs[i]);
     for (const Field& field : parser_.fields()) {
       if (&field == tool_field) continue;
       std::size_t i = 0;
@@ -229,7 +223,7 @@ class LineEvaluator {
     }
 
     try {
-      const ToolOutput output = tool->run(texts_);
+      const ToolOutcome output = tool->calculate(texts_, '.');
       WriteResultMembers(json, *tool, texts_, output);
       return true;
     } catch (const CalcFailure& failure) {
@@ -244,7 +238,7 @@ class LineEvaluator {
   };
 
   // What is wrong with the field for input i of the tool (i past the end: no such input).
-  Problem FieldProblem(const Tool& tool, std::size_t i, const Field& field) const {
+  Problem FieldProblem(const ToolDescription& tool, std::size_t i, const Field& field) const {
     if (i == tool.inputs.size()) {
       return {kUnknownInput, "工具" + std::string(tool.name) + "没有输入“" + field.key +
                                  "”，可用的输入：" + InputList(tool)};
@@ -253,8 +247,8 @@ class LineEvaluator {
     if (field.type == ValueType::Other) {
       return {kInvalidInputValue, "输入“" + field.key + "”应为字符串或数字"};
     }
-    const InputSpec& input = tool.inputs[i];
-    if (!input.choices.empty() && !IsChoice(input, field.text)) {
+    const InputDescription& input = tool.inputs[i];
+    if (!input.choices.empty() && FindChoice(input, field.text) == nullptr) {
       return {kInvalidInputValue, "输入“" + field.key + "”应为" + ChoiceList(input) + "之一"};
     }
     return {};

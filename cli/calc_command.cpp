@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "catalog/tool_catalog.h"
 #include "cli/batch.h"
 #include "cli/output.h"
 #include "cli/tools.h"
@@ -43,8 +44,29 @@ constexpr const char* kBatchFooter =
     "InvalidInputValue、LineTooLong（请求有误）。\n"
     "退出码：每一行都成功为0，否则为1（失败的行数写到标准错误）。";
 
+// What --help says of an input: its caption, meaning, unit and accuracy, and
+// the choices or list items it takes.
+std::string OptionHelp(const InputDescription& input) {
+  std::string help(input.caption);
+  const std::string hint = InputHint(input);
+  if (!hint.empty()) help += "：" + hint;
+  if (!input.choices.empty()) {
+    help += "（";
+    for (const Choice& choice : input.choices) {
+      if (&choice != &input.choices.front()) help += "，";
+      help += std::string(choice.key) + " " + std::string(choice.caption);
+    }
+    help += "）";
+  }
+  if (!input.read_when.input.empty()) {
+    help += "（只在 " + std::string(input.read_when.choice) + " 时读取）";
+  }
+  if (!input.list.empty()) help += "（" + std::string(input.list) + "）";
+  return help;
+}
+
 struct ToolCommand {
-  const Tool* tool = nullptr;
+  const ToolDescription* tool = nullptr;
   CLI::App* app = nullptr;
   std::vector<std::string> texts;
   bool json = false;
@@ -60,9 +82,8 @@ void ReportFailure(const ToolCommand& command, const CalcFailure& failure, std::
     return;
   }
   err << "vapentis-calc " << command.tool->name << "：" << failure.what();
-  const std::string_view key = InputKeyOfFailure(*command.tool, failure.input());
   for (std::size_t i = 0; i < command.tool->inputs.size(); ++i) {
-    if (command.tool->inputs[i].key == key) {
+    if (command.tool->inputs[i].key == failure.input()) {
       err << "（" << OptionName(command.tool->inputs[i]) << " \"" << command.texts[i] << "\"）";
     }
   }
@@ -70,9 +91,9 @@ void ReportFailure(const ToolCommand& command, const CalcFailure& failure, std::
 }
 
 int RunTool(const ToolCommand& command, std::ostream& out, std::ostream& err) {
-  ToolOutput output;
+  ToolOutcome output;
   try {
-    output = command.tool->run(command.texts);
+    output = command.tool->calculate(command.texts, '.');
   } catch (const CalcFailure& failure) {
     ReportFailure(command, failure, err);
     return kExitFailure;
@@ -116,22 +137,23 @@ int RunCalc(int argc, const char* const* argv, std::istream& in, std::ostream& o
   std::vector<ToolCommand> commands(Tools().size());
   for (std::size_t t = 0; t < Tools().size(); ++t) {
     ToolCommand& command = commands[t];
-    command.tool = &Tools()[t];
+    command.tool = Tools()[t];
     command.app =
         app.add_subcommand(std::string(command.tool->name), std::string(command.tool->summary));
     command.app->footer(kToolFooter);
     command.texts.reserve(command.tool->inputs.size());
-    for (const InputSpec& input : command.tool->inputs)
-      command.texts.emplace_back(input.default_text);
+    for (const InputDescription& input : command.tool->inputs)
+      command.texts.emplace_back(DefaultText(input));
     for (std::size_t i = 0; i < command.tool->inputs.size(); ++i) {
-      const InputSpec& input = command.tool->inputs[i];
+      const InputDescription& input = command.tool->inputs[i];
       CLI::Option* option =
-          command.app->add_option(OptionName(input), command.texts[i], std::string(input.caption))
+          command.app->add_option(OptionName(input), command.texts[i], OptionHelp(input))
               ->type_name("TEXT")
               ->capture_default_str();
       if (!input.choices.empty()) {
-        option->check(
-            CLI::IsMember(std::vector<std::string>(input.choices.begin(), input.choices.end())));
+        std::vector<std::string> keys;
+        for (const Choice& choice : input.choices) keys.emplace_back(choice.key);
+        option->check(CLI::IsMember(keys));
       }
     }
     command.app->add_flag("--json", command.json, "输出一个JSON对象，而不是结果行");

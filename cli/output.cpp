@@ -161,7 +161,7 @@ void JsonWriter::Escaped(std::string_view value) {
   text_ += '"';
 }
 
-void WriteLines(std::ostream& out, const ToolOutput& output) {
+void WriteLines(std::ostream& out, const ToolOutcome& output) {
   for (const std::string& line : output.lines) {
     out << line << '\n';
   }
@@ -169,7 +169,8 @@ void WriteLines(std::ostream& out, const ToolOutput& output) {
 
 namespace {
 
-void WriteToolAndInputs(JsonWriter& json, const Tool& tool, std::span<const std::string> texts) {
+void WriteToolAndInputs(JsonWriter& json, const ToolDescription& tool,
+                        std::span<const std::string> texts) {
   json.Key("tool");
   json.String(tool.name);
   json.Key("inputs");
@@ -183,8 +184,8 @@ void WriteToolAndInputs(JsonWriter& json, const Tool& tool, std::span<const std:
 
 }  // namespace
 
-void WriteResultMembers(JsonWriter& json, const Tool& tool, std::span<const std::string> texts,
-                        const ToolOutput& output) {
+void WriteResultMembers(JsonWriter& json, const ToolDescription& tool,
+                        std::span<const std::string> texts, const ToolOutcome& output) {
   WriteToolAndInputs(json, tool, texts);
   json.Key("figures");
   json.BeginObject();
@@ -203,11 +204,10 @@ void WriteResultMembers(JsonWriter& json, const Tool& tool, std::span<const std:
   }
 }
 
-void WriteFailureMembers(JsonWriter& json, const Tool& tool, std::span<const std::string> texts,
-                         const CalcFailure& failure) {
+void WriteFailureMembers(JsonWriter& json, const ToolDescription& tool,
+                         std::span<const std::string> texts, const CalcFailure& failure) {
   WriteToolAndInputs(json, tool, texts);
-  WriteError(json, KindName(failure.kind()), failure.what(),
-             InputKeyOfFailure(tool, failure.input()));
+  WriteError(json, KindName(failure.kind()), failure.what(), failure.input());
 }
 
 void WriteError(JsonWriter& json, std::string_view kind, std::string_view message,

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "cli/tools.h"
+#include "description/tool_description.h"
 #include "numeric/numeric.h"
 
 namespace vapentis::cli {
@@ -55,16 +55,16 @@ class JsonWriter {
 };
 
 // The result lines, each followed by a newline.
-void WriteLines(std::ostream& out, const ToolOutput& output);
+void WriteLines(std::ostream& out, const ToolOutcome& output);
 
 // "tool", "inputs" (every input's text, in the tool's order), "figures",
 // "lines" and, when there is one, "notice".
-void WriteResultMembers(JsonWriter& json, const Tool& tool, std::span<const std::string> texts,
-                        const ToolOutput& output);
+void WriteResultMembers(JsonWriter& json, const ToolDescription& tool,
+                        std::span<const std::string> texts, const ToolOutcome& output);
 
 // "tool", "inputs" and "error" for a failed calculation.
-void WriteFailureMembers(JsonWriter& json, const Tool& tool, std::span<const std::string> texts,
-                         const CalcFailure& failure);
+void WriteFailureMembers(JsonWriter& json, const ToolDescription& tool,
+                         std::span<const std::string> texts, const CalcFailure& failure);
 
 // "error": {"kind": ..., "message": ..., "input": key, or null when empty}
 void WriteError(JsonWriter& json, std::string_view kind, std::string_view message,

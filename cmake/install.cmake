@@ -15,10 +15,11 @@ install(FILES "${PROJECT_SOURCE_DIR}/resources/icon.svg"
   RENAME "${VAPENTIS_APP_ID}.svg")
 
 # The 48 x 48 raster icon is rendered from the drawing at build time.
+vapentis_render_picture_command(render)
 set(icon_png "${CMAKE_CURRENT_BINARY_DIR}/${VAPENTIS_APP_ID}.png")
 add_custom_command(OUTPUT "${icon_png}"
-  COMMAND vapentis_render_png "${PROJECT_SOURCE_DIR}/resources/icon.svg" "${icon_png}" 48 48
-  DEPENDS vapentis_render_png "${PROJECT_SOURCE_DIR}/resources/icon.svg"
+  COMMAND ${render} "${PROJECT_SOURCE_DIR}/resources/icon.svg" "${icon_png}" 48 48
+  DEPENDS ${render} "${PROJECT_SOURCE_DIR}/resources/icon.svg"
   COMMENT "Rendering the 48 x 48 icon")
 add_custom_target(vapentis_icon_png ALL DEPENDS "${icon_png}")
 install(FILES "${icon_png}" DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/apps")

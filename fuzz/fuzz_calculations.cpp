@@ -1,4 +1,4 @@
-// Fuzzes every calculation with arbitrary input texts: each call gives a
+// Fuzzes every tool's calculation with arbitrary input texts: each call gives a
 // result or a CalcFailure, never a crash, and no line shows a non-finite number.
 #include <array>
 #include <cstdint>
@@ -8,76 +8,24 @@
 #include <string_view>
 #include <vector>
 
-#include "mvr/evaporator_sizing.h"
+#include "catalog/tool_catalog.h"
 #include "numeric/numeric.h"
-#include "process/exchanger_layout.h"
-#include "process/pipe_diameter.h"
-#include "process/pump_power.h"
-#include "process/steam_properties.h"
-#include "reference/channel_steel.h"
 
 namespace {
 
 using vapentis::CalcFailure;
+using vapentis::ToolDescription;
 
 constexpr std::size_t kMaxTexts = 6;
 using Texts = std::array<std::string_view, kMaxTexts>;
 using Lines = std::vector<std::string>;
 
-// One row per calculation: how it reads the texts and what lines it gives.
-struct Calculation {
-  const char* name;
-  Lines (*run)(const Texts& t, char sep);
-};
-
-using vapentis::FluidState;
-using vapentis::SteamMode;
-
-// A steam result in either mode must exist; no lines marks the fault.
-Lines SteamLines(SteamMode mode, const Texts& t, char sep) {
-  const auto result = vapentis::SteamPropertiesResult({mode, t[0], t[1], sep});
-  return result ? result->lines : Lines{};
-}
-
-constexpr Calculation kCalculations[] = {
-    {"SizeEvaporator",
-     [](const Texts& t, char sep) {
-       return vapentis::SizeEvaporator({t[0], t[1], t[2], t[3], sep}).lines;
-     }},
-    {"SteamPropertiesResult pressure",
-     [](const Texts& t, char sep) { return SteamLines(SteamMode::Pressure, t, sep); }},
-    {"SteamPropertiesResult temperature",
-     [](const Texts& t, char sep) { return SteamLines(SteamMode::Temperature, t, sep); }},
-    {"PipeDiameterResult steam",
-     [](const Texts& t, char sep) {
-       return vapentis::PipeDiameterResult({FluidState::Steam, t[0], t[1], t[2], t[3], sep}).lines;
-     }},
-    {"PipeDiameterResult liquid",
-     [](const Texts& t, char sep) {
-       return vapentis::PipeDiameterResult({FluidState::Liquid, t[0], t[1], t[2], t[3], sep}).lines;
-     }},
-    {"PipeDiameterResult no state",
-     [](const Texts& t, char sep) {
-       return vapentis::PipeDiameterResult({FluidState::None, t[0], t[1], t[2], t[3], sep}).lines;
-     }},
-    {"PumpPower",
-     [](const Texts& t, char sep) {
-       return vapentis::PumpPower({t[0], t[1], t[2], t[3], t[4], sep}).lines;
-     }},
-    {"ExchangerLayout",
-     [](const Texts& t, char sep) {
-       return vapentis::ExchangerLayout({t[0], t[1], t[2], sep}).lines;
-     }},
-    {"LookupChannel",
-     [](const Texts& t, char sep) {
-       return vapentis::ChannelResultText(vapentis::LookupChannel(t[0]), sep);
-     }},
-};
-
-[[noreturn]] void Fail(const Calculation& calc, const Texts& t, char sep, const std::string& what) {
-  std::fprintf(stderr, "%s (separator '%c'): %s\n", calc.name, sep, what.c_str());
-  for (std::size_t i = 0; i < t.size(); ++i) {
-    std::fprintf(stderr, "  text %zu: \"%.*s\"\n", i, static_cast<int>(t[i].size()), t[i].data());
+[[noreturn]] void Fail(const ToolDescription& tool, const std::vector<std::string>& texts, char sep,
+                       const std::string& what) {
+  std::fprintf(stderr, "%.*s (separator '%c'): %s\n", static_cast<int>(tool.name.size()),
+               tool.name.data(), sep, what.c_str());
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    std::fprintf(stderr, "  text %zu: \"%s\"\n", i, texts[i].c_str());
   }
   std::abort();
 }
@@ -91,20 +39,49 @@ bool ShowsNonFinite(std::string_view line) {
   return lower.find("inf") != std::string::npos || lower.find("nan") != std::string::npos;
 }
 
-void Run(const Calculation& calc, const Texts& t, char sep) {
+void Run(const ToolDescription& tool, const std::vector<std::string>& texts, char sep) {
   Lines lines;
   try {
-    lines = calc.run(t, sep);
+    lines = tool.calculate(texts, sep).lines;
   } catch (const CalcFailure&) {
     return;
   } catch (const std::exception& e) {
-    Fail(calc, t, sep, std::string("threw ") + e.what());
+    Fail(tool, texts, sep, std::string("threw ") + e.what());
   } catch (...) {
-    Fail(calc, t, sep, "threw something that is not a CalcFailure");
+    Fail(tool, texts, sep, "threw something that is not a CalcFailure");
   }
-  if (lines.empty()) Fail(calc, t, sep, "gave no result lines");
+  if (lines.empty()) Fail(tool, texts, sep, "gave no result lines");
   for (const std::string& line : lines) {
-    if (ShowsNonFinite(line)) Fail(calc, t, sep, "shows a non-finite number: " + line);
+    if (ShowsNonFinite(line)) Fail(tool, texts, sep, "shows a non-finite number: " + line);
+  }
+}
+
+// Runs the tool once for each choice of its ticked input (and once with none
+// ticked where the window allows that); typed inputs take the fuzzed texts in order.
+void RunEveryChoice(const ToolDescription& tool, const Texts& fuzzed, char sep) {
+  std::vector<std::string> texts;
+  std::size_t next = 0;
+  std::size_t choice_input = tool.inputs.size();
+  for (std::size_t i = 0; i < tool.inputs.size(); ++i) {
+    if (!tool.inputs[i].choices.empty()) {
+      choice_input = i;
+      texts.emplace_back();
+    } else {
+      texts.emplace_back(next < fuzzed.size() ? fuzzed[next++] : std::string_view{});
+    }
+  }
+  if (choice_input == tool.inputs.size()) {
+    Run(tool, texts, sep);
+    return;
+  }
+  const vapentis::InputDescription& input = tool.inputs[choice_input];
+  for (const vapentis::Choice& choice : input.choices) {
+    texts[choice_input] = choice.key;
+    Run(tool, texts, sep);
+  }
+  if (!input.choice_required) {
+    texts[choice_input].clear();
+    Run(tool, texts, sep);
   }
 }
 
@@ -121,9 +98,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     texts[i] = input.substr(start, end - start);
     start = end + 1;
   }
-  for (const Calculation& calc : kCalculations) {
-    Run(calc, texts, '.');
-    Run(calc, texts, ',');
+  for (const ToolDescription* tool : vapentis::Tools()) {
+    RunEveryChoice(*tool, texts, '.');
+    RunEveryChoice(*tool, texts, ',');
   }
   return 0;
 }

@@ -29,10 +29,11 @@ struct SizingResult {
   std::vector<std::string> lines;  // the eight result lines
 };
 
-// Names of the inputs as carried by a failed conversion.
+// Keys of the inputs, as a failure names them.
 inline constexpr std::string_view kThroughputInput = "throughput";
-inline constexpr std::string_view kFeedConcentrationInput = "feed_concentration";
-inline constexpr std::string_view kProductConcentrationInput = "product_concentration";
+inline constexpr std::string_view kFeedConcentrationInput = "feed";
+inline constexpr std::string_view kProductConcentrationInput = "product";
+inline constexpr std::string_view kApplicationInput = "application";
 
 // The seven applications of the drop-down list, in list order, one blank between.
 inline constexpr std::string_view kApplicationList =

@@ -21,10 +21,13 @@ struct ExchangerResult {
   std::vector<std::string> lines;  // the two result lines
 };
 
-// Names of the inputs as carried by a failed conversion.
+// Keys of the inputs, as a failure names them.
 inline constexpr std::string_view kAreaInput = "area";
 inline constexpr std::string_view kTubeDiameterInput = "tube_diameter";
 inline constexpr std::string_view kTubeLengthInput = "tube_length";
+// Keys of the boxes shown for reference, which the calculation does not read.
+inline constexpr std::string_view kArrangementInput = "arrangement";
+inline constexpr std::string_view kPitchInput = "pitch";
 
 // The one arrangement of the drop-down list; the calculation assumes it.
 inline constexpr std::string_view kArrangementList = "正三角形";

@@ -27,7 +27,8 @@ struct PipeResult {
   std::vector<std::string> lines;
 };
 
-// Names of the inputs as carried by a failed conversion.
+// Keys of the inputs, as a failure names them.
+inline constexpr std::string_view kFluidStateInput = "state";
 inline constexpr std::string_view kSteamTemperatureInput = "temperature";
 inline constexpr std::string_view kFlowInput = "flow";
 inline constexpr std::string_view kVelocityInput = "velocity";

@@ -22,7 +22,7 @@ struct PumpResult {
   std::vector<std::string> lines;  // the two result lines
 };
 
-// Names of the inputs as carried by a failed conversion.
+// Keys of the inputs, as a failure names them.
 inline constexpr std::string_view kPumpFlowInput = "flow";
 inline constexpr std::string_view kHeadInput = "head";
 inline constexpr std::string_view kSpecificGravityInput = "specific_gravity";

@@ -30,7 +30,8 @@ struct SteamResult {
   std::vector<std::string> lines;    // the three result lines
 };
 
-// Names of the inputs as carried by a failed conversion.
+// Keys of the inputs, as a failure names them.
+inline constexpr std::string_view kSteamModeInput = "mode";
 inline constexpr std::string_view kPressureInput = "pressure";
 inline constexpr std::string_view kTemperatureInput = "temperature";
 

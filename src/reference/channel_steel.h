@@ -16,6 +16,9 @@ struct ChannelSize {
   double mass_kg_per_m;
 };
 
+// Key of the input, the size designation.
+inline constexpr std::string_view kDesignationInput = "designation";
+
 // The designations of the drop-down list in list order, one blank between;
 // "20a" comes first so that the window opens on it.
 inline constexpr std::string_view kChannelList =

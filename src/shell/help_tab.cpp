@@ -1,7 +1,6 @@
 #include "shell/help_tab.h"
 
 #include <QPlainTextEdit>
-#include <QPushButton>
 
 #include "shell/maker_info.h"
 
@@ -35,11 +34,20 @@ QString HelpText() {
   return text;
 }
 
-HelpTab::HelpTab(QWidget* parent) : TabPage(parent) {
-  QPlainTextEdit* help = addResultBox(this, "Text8", TwipRect(120, 480, 6735, 3855));
-  help->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  help->setPlainText(HelpText());
-  addExitButton(this, "Command8", QStringLiteral("关闭"), TwipRect(5760, 4560, 1065, 500));
+namespace {
+
+using enum ControlKind;
+
+constexpr ControlRow kControls[] = {
+    {ResultBox, "Text8", {120, 480, 6735, 3855}},
+    {ExitButton, "Command8", {5760, 4560, 1065, 500}, {}, "关闭"},
+};
+
+}  // namespace
+
+HelpTab::HelpTab(QWidget* parent) : TabPage(nullptr, kControls, parent) {
+  resultBox()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  resultBox()->setPlainText(HelpText());
 }
 
 }  // namespace vapentis

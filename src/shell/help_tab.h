@@ -3,9 +3,7 @@
 
 #include <QString>
 
-#include "shell/tab_page.h"
-
-class QPlainTextEdit;
+#include "widgets/tab_page.h"
 
 namespace vapentis {
 

@@ -15,15 +15,17 @@
 
 #include <array>
 
-#include "mvr/sizing_tab.h"
-#include "process/exchanger_tab.h"
-#include "process/pipe_tab.h"
-#include "process/pump_tab.h"
-#include "process/steam_tab.h"
-#include "reference/channel_tab.h"
 #include "shell/help_tab.h"
 #include "shell/maker_info.h"
-#include "shell/tab_page.h"
+#include "tabs/channel_tab.h"
+#include "tabs/exchanger_tab.h"
+#include "tabs/pipe_tab.h"
+#include "tabs/pump_tab.h"
+#include "tabs/sizing_tab.h"
+#include "tabs/steam_tab.h"
+#include "widgets/error_box.h"
+#include "widgets/metrics.h"
+#include "widgets/picture.h"
 
 namespace vapentis {
 

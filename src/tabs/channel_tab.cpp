@@ -1,0 +1,49 @@
+#include "tabs/channel_tab.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "reference/channel_steel.h"
+#include "reference/channel_tool.h"
+#include "widgets/result_box.h"
+
+namespace vapentis {
+
+namespace {
+
+using enum ControlKind;
+
+constexpr char kSizeList[] = "Combo2";
+
+constexpr ControlRow kControls[] = {
+    {Label, "Label10", {1320, 480, 2055, 255}, kDesignationInput},
+    {List, kSizeList, {4080, 480, 1215, 360}, kDesignationInput},
+    {Picture, "Image1", {240, 1200, 2910, 2970}, {}, ":/resources/channel_section.svg"},
+    {ResultBox, "Text10", {3240, 1200, 3495, 2895}},
+    {ExitButton, "Command6", {5400, 4200, 1300, 500}, {}, "退出"},
+};
+
+}  // namespace
+
+ChannelTab::ChannelTab(QWidget* parent)
+    : TabPage(&ChannelTool(), kControls, parent), size_(control<QComboBox>(kSizeList)) {
+  // An editable list selects the item matching typed text when editing ends
+  // (Enter, focus loss, even while the tab is destroyed) and reports it as
+  // chosen; here only a pick from the list may look a size up.
+  QObject::disconnect(size_->lineEdit(), &QLineEdit::editingFinished, size_, nullptr);
+  // Picking the shown size again looks it up again: `activated` reports
+  // every choice, `currentIndexChanged` only changes.
+  connect(size_, &QComboBox::activated, this, &ChannelTab::onSizeChosen);
+  // The window opens on the first size with its figures already shown.
+  size_->setCurrentIndex(0);
+  showSize(size_->currentText());
+}
+
+void ChannelTab::onSizeChosen(int index) { showSize(size_->itemText(index)); }
+
+void ChannelTab::showSize(const QString& designation) {
+  const std::string text = designation.toStdString();
+  ReplaceResult(*resultBox(), ChannelResultText(LookupChannel(text), LocaleDecimalSeparator()));
+}
+
+}  // namespace vapentis

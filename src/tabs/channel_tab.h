@@ -1,0 +1,24 @@
+// The hot-rolled channel steel lookup tab: the size list, the section
+// drawing, the result box and the exit button.
+#pragma once
+
+#include "widgets/tab_page.h"
+
+class QComboBox;
+
+namespace vapentis {
+
+class ChannelTab : public TabPage {
+  Q_OBJECT
+
+ public:
+  explicit ChannelTab(QWidget* parent = nullptr);
+
+ private:
+  void onSizeChosen(int index);
+  void showSize(const QString& designation);
+
+  QComboBox* size_;
+};
+
+}  // namespace vapentis

@@ -1,0 +1,266 @@
+#include "widgets/tab_page.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "widgets/error_box.h"
+#include "widgets/picture.h"
+#include "widgets/result_box.h"
+
+namespace vapentis {
+
+namespace {
+
+// A wrapping label that grows downward to the lines its text needs, rather than
+// clip them. It measures when first shown: measuring at construction would lay
+// out the text of every hidden tab before the window could appear.
+class WrappingLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    if (!measured_) {
+      measured_ = true;
+      resize(width(), std::max(height(), heightForWidth(width())));
+    }
+    QLabel::showEvent(event);
+  }
+
+ private:
+  bool measured_ = false;
+};
+
+QString Utf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+bool ShowsInput(ControlKind kind) {
+  return kind == ControlKind::Label || kind == ControlKind::UnitLabel ||
+         kind == ControlKind::Input || kind == ControlKind::List;
+}
+
+bool IsChoiceButton(ControlKind kind) {
+  return kind == ControlKind::CheckBox || kind == ControlKind::OptionButton;
+}
+
+}  // namespace
+
+TabPage::TabPage(const ToolDescription* tool, std::span<const ControlRow> table, QWidget* parent)
+    : QWidget(parent), tool_(tool) {
+  setFont(WindowFont());
+  controls_.reserve(table.size());
+  for (const ControlRow& row : table) controls_.push_back({&row, build(row)});
+
+  // An input read only under another input's choice starts hidden when that
+  // input starts on a different choice.
+  if (tool_ != nullptr) {
+    for (const InputDescription& input : tool_->inputs) {
+      if (input.read_when.input.empty()) continue;
+      const std::string_view start = FindInput(*tool_, input.read_when.input)->start_text;
+      if (!start.empty() && start != input.read_when.choice) setInputShown(input.key, false);
+    }
+  }
+  if (calculate_ != nullptr) {
+    for (const Bound& bound : controls_) {
+      QLineEdit* box = qobject_cast<QLineEdit*>(bound.widget);
+      if (auto* list = qobject_cast<QComboBox*>(bound.widget)) box = list->lineEdit();
+      if (box != nullptr) connect(box, &QLineEdit::returnPressed, calculate_, &QPushButton::click);
+    }
+  }
+}
+
+const InputDescription& TabPage::inputOf(const ControlRow& row) const {
+  const InputDescription* input = tool_ != nullptr ? FindInput(*tool_, row.input) : nullptr;
+  if (input == nullptr) throw std::logic_error("control bound to an unknown input");
+  return *input;
+}
+
+QWidget* TabPage::build(const ControlRow& row) {
+  QWidget* parent = row.parent != nullptr ? control<QWidget>(row.parent) : this;
+  QWidget* widget = nullptr;
+  switch (row.kind) {
+    case ControlKind::Frame: {
+      auto* frame = new QFrame(parent);
+      frame->setFrameShape(QFrame::Box);
+      frame->setFrameShadow(QFrame::Sunken);
+      widget = frame;
+      break;
+    }
+    case ControlKind::Label:
+    case ControlKind::UnitLabel:
+    case ControlKind::HintLabel: {
+      QString caption = Utf8(row.text);
+      if (row.kind == ControlKind::Label && !row.input.empty()) {
+        caption = Utf8(inputOf(row).caption);
+      } else if (row.kind == ControlKind::UnitLabel) {
+        caption = QStringLiteral("（%1）").arg(Utf8(inputOf(row).unit));
+      } else if (row.kind == ControlKind::HintLabel) {
+        caption = Utf8(inputOf(row).hint);
+      }
+      auto* label = new WrappingLabel(caption, parent);
+      label->setWordWrap(true);
+      label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      widget = label;
+      break;
+    }
+    case ControlKind::Input:
+      widget = new QLineEdit(Utf8(inputOf(row).start_text), parent);
+      break;
+    case ControlKind::List: {
+      auto* list = new QComboBox(parent);
+      list->setEditable(true);
+      list->setInsertPolicy(QComboBox::NoInsert);
+      list->setDuplicatesEnabled(true);
+      list->addItems(Utf8(inputOf(row).list).split(QLatin1Char(' ')));
+      widget = list;
+      break;
+    }
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton: {
+      const InputDescription& input = inputOf(row);
+      const Choice* choice = FindChoice(input, row.text);
+      if (choice == nullptr) throw std::logic_error("control bound to an unknown choice");
+      QAbstractButton* button = nullptr;
+      if (row.kind == ControlKind::CheckBox) {
+        button = new QCheckBox(Utf8(choice->caption), parent);
+      } else {
+        button = new QRadioButton(Utf8(choice->caption), parent);
+        // An exclusive group may start with neither button chosen, and a click
+        // never clears the chosen one.
+        auto* group = findChild<QButtonGroup*>(Utf8(input.key), Qt::FindDirectChildrenOnly);
+        if (group == nullptr) {
+          group = new QButtonGroup(this);
+          group->setObjectName(Utf8(input.key));
+        }
+        group->addButton(button);
+      }
+      button->setChecked(input.start_text == choice->key);
+      // clicked, not toggled: a box another click clears in code runs no rule.
+      connect(button, &QAbstractButton::clicked, this, [this, &row](bool chosen) {
+        if (!chosen) return;
+        for (const Bound& other : controls_) {
+          if (other.row != &row && other.row->kind == ControlKind::CheckBox &&
+              other.row->input == row.input) {
+            static_cast<QCheckBox*>(other.widget)->setChecked(false);
+          }
+        }
+        for (const InputDescription& input : tool_->inputs) {
+          if (input.read_when.input == row.input) {
+            setInputShown(input.key, input.read_when.choice == row.text);
+          }
+        }
+      });
+      widget = button;
+      break;
+    }
+    case ControlKind::CalculateButton:
+    case ControlKind::ExitButton: {
+      auto* button = new QPushButton(Utf8(row.text), parent);
+      button->setAutoDefault(false);
+      if (row.kind == ControlKind::CalculateButton) {
+        calculate_ = button;
+        connect(button, &QPushButton::clicked, this, &TabPage::calculate);
+      } else {
+        connect(button, &QPushButton::clicked, this, &TabPage::exitRequested);
+      }
+      widget = button;
+      break;
+    }
+    case ControlKind::ResultBox: {
+      auto* box = new QPlainTextEdit(parent);
+      box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+      box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+      box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+      box->setTabChangesFocus(true);
+      result_ = box;
+      widget = box;
+      break;
+    }
+    case ControlKind::Picture: {
+      auto* picture = new QLabel(parent);
+      picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      picture->setPixmap(
+          PicturePixmap(Utf8(row.text), TwipRect(row.place).size(), qApp->devicePixelRatio()));
+      widget = picture;
+      break;
+    }
+  }
+  widget->setObjectName(QString::fromLatin1(row.name));
+  widget->setGeometry(TwipRect(row.place));
+  return widget;
+}
+
+void TabPage::setInputShown(std::string_view key, bool shown) {
+  for (const Bound& bound : controls_) {
+    if (bound.row->input == key && ShowsInput(bound.row->kind)) bound.widget->setVisible(shown);
+  }
+}
+
+std::string TabPage::inputText(const InputDescription& input) const {
+  for (const Bound& bound : controls_) {
+    if (bound.row->input != input.key) continue;
+    if (IsChoiceButton(bound.row->kind)) {
+      if (static_cast<QAbstractButton*>(bound.widget)->isChecked()) {
+        return std::string(bound.row->text);
+      }
+    } else if (auto* box = qobject_cast<QLineEdit*>(bound.widget)) {
+      return box->text().toStdString();
+    } else if (auto* list = qobject_cast<QComboBox*>(bound.widget)) {
+      return list->currentText().toStdString();
+    }
+  }
+  return {};
+}
+
+QLineEdit* TabPage::boxOf(std::string_view key) const {
+  for (const Bound& bound : controls_) {
+    if (bound.row->input != key) continue;
+    if (auto* box = qobject_cast<QLineEdit*>(bound.widget)) return box;
+    if (auto* list = qobject_cast<QComboBox*>(bound.widget)) return list->lineEdit();
+  }
+  return nullptr;
+}
+
+void TabPage::calculate() {
+  std::vector<std::string> texts;
+  texts.reserve(tool_->inputs.size());
+  for (const InputDescription& input : tool_->inputs) {
+    texts.push_back(inputText(input));
+    // With no choice ticked there is nothing to calculate.
+    if (input.choice_required && texts.back().empty()) return;
+  }
+  try {
+    const ToolOutcome outcome = tool_->calculate(texts, LocaleDecimalSeparator());
+    ReplaceResult(*result_, outcome.lines);
+  } catch (const CalcFailure& failure) {
+    reportFailure(failure);
+  }
+}
+
+void TabPage::reportFailure(const CalcFailure& failure) {
+  const InputDescription* input =
+      failure.input().empty() || tool_ == nullptr ? nullptr : FindInput(*tool_, failure.input());
+  QLineEdit* box = input != nullptr ? boxOf(input->key) : nullptr;
+  QString text = QString::fromUtf8(failure.what());
+  if (box != nullptr) text += QStringLiteral("\n请检查输入框“%1”。").arg(Utf8(input->caption));
+  ShowError(this, text);
+  if (box != nullptr) {
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+  }
+}
+
+}  // namespace vapentis

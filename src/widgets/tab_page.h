@@ -1,0 +1,93 @@
+// The base of every tool tab: builds the tab's controls from its layout table
+// and its tool's description, reads the inputs, runs the calculation, writes
+// the result box, and names the box behind a failure.
+#pragma once
+
+#include <QWidget>
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "description/tool_description.h"
+#include "numeric/numeric.h"
+#include "widgets/metrics.h"
+
+class QAbstractButton;
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace vapentis {
+
+enum class ControlKind {
+  Frame,            // a frame without caption; later rows may sit in it
+  Label,            // the caption of `input`, or `text`
+  UnitLabel,        // the unit of `input`, in full-width brackets
+  HintLabel,        // the hint of `input`
+  Input,            // a single-line box holding the start text of `input`
+  List,             // an editable, unsorted drop-down list of the items of `input`
+  CheckBox,         // ticks the choice `text` of `input`
+  OptionButton,     // chooses the choice `text` of `input`; one of a group
+  CalculateButton,  // caption `text`; pressing it, or Enter in a box, calculates
+  ExitButton,       // caption `text`; asks the window to hide the tools
+  ResultBox,        // the multi-line box the result lines replace
+  Picture,          // the SVG resource `text`, drawn at the size of `place`
+};
+
+// One control of a tab, in creation order, which is also the tab order.
+struct ControlRow {
+  ControlKind kind;
+  const char* name;  // the objectName
+  TwipBox place;     // relative to the page, or to `parent`
+  std::string_view input = {};
+  std::string_view text = {};
+  const char* parent = nullptr;  // the frame it sits in; nullptr: the page
+};
+
+class TabPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  // `tool` gives the texts of the rows bound to an input; nullptr where none is.
+  TabPage(const ToolDescription* tool, std::span<const ControlRow> table,
+          QWidget* parent = nullptr);
+
+ signals:
+  // The page's exit button was pressed: the window hides the tools.
+  void exitRequested();
+
+ protected:
+  // The control of this page with the given objectName; nullptr if none.
+  template <class T>
+  T* control(const char* name) const {
+    return findChild<T*>(QString::fromLatin1(name));
+  }
+
+  // Reads every input of the tool, runs its calculation and writes the result
+  // box, or shows the failure and leaves the result box as it was.
+  void calculate();
+  // Shows or hides the label and the box of an input.
+  void setInputShown(std::string_view key, bool shown);
+  void reportFailure(const CalcFailure& failure);
+  QPlainTextEdit* resultBox() const { return result_; }
+
+ private:
+  struct Bound {
+    const ControlRow* row;
+    QWidget* widget;
+  };
+
+  QWidget* build(const ControlRow& row);
+  const InputDescription& inputOf(const ControlRow& row) const;
+  std::string inputText(const InputDescription& input) const;
+  // The box the user types an input into; nullptr for ticked inputs.
+  QLineEdit* boxOf(std::string_view key) const;
+
+  const ToolDescription* tool_;
+  std::vector<Bound> controls_;
+  QAbstractButton* calculate_ = nullptr;
+  QPlainTextEdit* result_ = nullptr;
+};
+
+}  // namespace vapentis

@@ -1,0 +1,594 @@
+// The checks every tab must pass, one row per tab: its controls with their
+// texts and places, tab order, Enter, the exit button, and presses of its
+// calculate button that give a result or fail without touching the result.
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "shell/help_tab.h"
+#include "tabs/channel_tab.h"
+#include "tabs/exchanger_tab.h"
+#include "tabs/pipe_tab.h"
+#include "tabs/pump_tab.h"
+#include "tabs/sizing_tab.h"
+#include "tabs/steam_tab.h"
+#include "ui_test_support.h"
+
+namespace vapentis {
+namespace {
+
+using testing::ExpectControlsApart;
+using testing::ExpectControlsAsListed;
+using testing::ExpectedFailure;
+using testing::ExpectFailureKeepsTheResult;
+using testing::Find;
+using testing::ModalCatcher;
+using testing::PlacedControl;
+using testing::TabOrder;
+
+// One press of the calculate button: boxes clicked and texts typed first, then
+// either the result text or how it fails.
+struct Press {
+  const char* name;
+  std::vector<const char*> clicks;
+  std::vector<std::pair<const char*, const char*>> typed;
+  const char* result;            // the result box's text; nullptr: the press fails
+  ExpectedFailure failure = {};  // when it fails
+};
+
+struct TabCase {
+  const char* name;
+  std::unique_ptr<TabPage> (*make)();
+  std::vector<PlacedControl> controls;  // every named control, in creation order
+  std::set<std::pair<QString, QString>> shared_spots;
+  std::vector<const char*> tab_order;  // from the first control, Tab after Tab
+  const char* calculate;               // nullptr: the tab has no calculate button
+  const char* exit;
+  const char* result_box;
+  std::vector<const char*> prepare;      // clicked before the start texts are calculated
+  std::vector<const char*> enter_boxes;  // Enter in each calculates the start texts
+  const char* start_result;
+  std::vector<Press> presses;
+};
+
+// Names the row in test output.
+void PrintTo(const TabCase& c, std::ostream* out) { *out << c.name; }
+
+template <class Tab>
+std::unique_ptr<TabPage> Make() {
+  return std::make_unique<Tab>();
+}
+
+const char* const kSizingStartResult =
+    "蒸发量=3.75吨/小时\n"
+    "推荐蒸发器形式：强制循环\n"
+    "MVR蒸发器型号：KOV3.75-CRY-FC\n"
+    "MVR蒸发器每小时耗电量（估算）：179.1kWh\n"
+    "MVR蒸发器处理每吨水电耗（估算）：35.8kWh\n"
+    "MVR蒸发器占地空间（长x宽x高）：7米x6米x（7~8）米\n"
+    "MVR蒸发器运行方式：全自动，蒸发系统只需操作人员1名\n"
+    "详细情况需要针对性设计";
+
+const TabCase kSizing = {
+    "Sizing",
+    Make<SizingTab>,
+    {
+        {"Label7", "", "选择用途", QRect(40, 32, 89, 17)},
+        {"Combo1", "", "蒸发结晶", QRect(152, 32, 89, 24)},
+        {"Label1", "", "处理量", QRect(40, 64, 89, 17)},
+        {"Text1", "", "5", QRect(160, 64, 80, 27)},
+        {"Label4", "", "（吨/小时）", QRect(248, 64, 89, 17)},
+        {"Label2", "", "原液浓度", QRect(40, 96, 89, 17)},
+        {"Text2", "", "10", QRect(160, 96, 80, 27)},
+        {"Label5", "", "（%）", QRect(248, 104, 89, 17)},
+        {"Label3", "", "最终出料浓度", QRect(40, 136, 113, 17)},
+        {"Text3", "", "40", QRect(160, 128, 80, 27)},
+        {"Label6", "", "（%）", QRect(248, 136, 89, 17)},
+        {"Command5", "", "确定", QRect(368, 56, 87, 33)},
+        {"Command1", "", "退出", QRect(368, 104, 87, 33)},
+        {"Text4", "", "", QRect(8, 160, 449, 169)},
+    },
+    {},
+    {"Combo1", "Text1", "Text2", "Text3", "Command5", "Command1", "Text4"},
+    "Command5",
+    "Command1",
+    "Text4",
+    {},
+    {"Text1", "Text2", "Text3"},
+    kSizingStartResult,
+    {
+        {"empty throughput", {}, {{"Text1", ""}}, nullptr, {"不是数字", "Text1", "处理量"}},
+        {"letters for the feed",
+         {},
+         {{"Text2", "abc"}},
+         nullptr,
+         {"不是数字", "Text2", "原液浓度"}},
+        {"blank product", {}, {{"Text3", "  "}}, nullptr, {"不是数字", "Text3", "最终出料浓度"}},
+        {"zero product", {}, {{"Text3", "0"}}, nullptr, {"除数为零", nullptr, nullptr}},
+        {"zero throughput", {}, {{"Text1", "0"}}, nullptr, {"溢出", nullptr, nullptr}},
+        {"throughput beyond the doubles",
+         {},
+         {{"Text1", "1E400"}},
+         nullptr,
+         {"溢出", "Text1", "处理量"}},
+    },
+};
+
+const TabCase kSteam = {
+    "Steam",
+    Make<SteamTab>,
+    {
+        {"Frame1", "", "", QRect(56, 32, 273, 73)},
+        {"Check1", "Frame1", "以压力为准", QRect(16, 8, 120, 25)},
+        {"Check2", "Frame1", "以温度为准", QRect(16, 40, 120, 25)},
+        {"Label8", "", "饱和蒸汽压力(MPa)", QRect(56, 124, 152, 20)},
+        {"Text5", "", "0.1013", QRect(216, 120, 113, 27)},
+        {"Label9", "", "饱和蒸汽温度（℃）", QRect(56, 124, 152, 20)},
+        {"Text7", "", "100", QRect(216, 120, 113, 27)},
+        {"Command3", "", "确定", QRect(368, 56, 87, 33)},
+        {"Command2", "", "退出", QRect(368, 104, 87, 33)},
+        {"Text6", "", "", QRect(8, 160, 449, 169)},
+    },
+    {{"Label8", "Label9"}, {"Text5", "Text7"}},
+    {"Check1", "Check2", "Text5", "Command3", "Command2", "Text6"},
+    "Command3",
+    "Command2",
+    "Text6",
+    {},
+    {"Text5"},
+    "饱和蒸汽温度=100℃\n饱和蒸汽密度=0.6044kg/m3\n饱和蒸汽潜热=2259kJ/kg",
+    {
+        {"third band by pressure",
+         {},
+         {{"Text5", "0.5"}},
+         "饱和蒸汽温度=151.8℃\n饱和蒸汽密度=2.671kg/m3\n饱和蒸汽潜热=2134kJ/kg"},
+        {"start-up temperature",
+         {"Check2"},
+         {},
+         "饱和蒸汽压力=0.1013Mpa\n饱和蒸汽密度=0.6044kg/m3\n饱和蒸汽潜热=2259kJ/kg"},
+        {"second band by temperature",
+         {"Check2"},
+         {{"Text7", "130"}},
+         "饱和蒸汽压力=0.27Mpa\n饱和蒸汽密度=1.4872kg/m3\n饱和蒸汽潜热=2187kJ/kg"},
+        {"hidden pressure box not read",
+         {"Check2"},
+         {{"Text5", "abc"}, {"Text7", "150"}},
+         "饱和蒸汽压力=0.476Mpa\n饱和蒸汽密度=2.5431kg/m3\n饱和蒸汽潜热=2138kJ/kg"},
+        {"hidden temperature box not read",
+         {"Check2", "Check1"},
+         {{"Text5", "0.2320"}, {"Text7", ""}},
+         "饱和蒸汽温度=125℃\n饱和蒸汽密度=1.2798kg/m3\n饱和蒸汽潜热=2199kJ/kg"},
+        {"empty pressure",
+         {},
+         {{"Text5", ""}},
+         nullptr,
+         {"不是数字", "Text5", "饱和蒸汽压力(MPa)"}},
+        {"letters for the temperature",
+         {"Check2"},
+         {{"Text7", "abc"}},
+         nullptr,
+         {"不是数字", "Text7", "饱和蒸汽温度（℃）"}},
+        {"zero pressure", {}, {{"Text5", "0"}}, nullptr, {"无效的参数", nullptr, nullptr}},
+        {"negative pressure", {}, {{"Text5", "-0.1"}}, nullptr, {"无效的参数", nullptr, nullptr}},
+        {"Antoine denominator zero",
+         {"Check2"},
+         {{"Text7", "-227.53"}},
+         nullptr,
+         {"除数为零", nullptr, nullptr}},
+        {"pressure beyond the doubles",
+         {},
+         {{"Text5", "1E400"}},
+         nullptr,
+         {"溢出", "Text5", "饱和蒸汽压力(MPa)"}},
+    },
+};
+
+const char* const kSteamPipeResult = "饱和蒸汽密度=0.6044kg/m3\n圆形管道直径=365mm，按标准管径选择";
+
+const TabCase kPipe = {
+    "Pipe",
+    Make<PipeTab>,
+    {
+        {"Frame3", "", "", QRect(8, 24, 449, 145)},
+        {"Option1", "Frame3", "饱和水蒸汽", QRect(12, 8, 120, 24)},
+        {"Option2", "Frame3", "液体", QRect(232, 8, 60, 24)},
+        {"Label11", "Frame3", "水蒸汽温度（℃）", QRect(12, 44, 140, 20)},
+        {"Text11", "Frame3", "100", QRect(156, 40, 56, 27)},
+        {"Label12", "Frame3", "流体的流量（kg/h）", QRect(232, 44, 148, 20)},
+        {"Text12", "Frame3", "5000", QRect(384, 40, 56, 27)},
+        {"Label13", "Frame3", "流体的流速（m/s）", QRect(12, 80, 140, 20)},
+        {"Text13", "Frame3", "22", QRect(156, 76, 56, 27)},
+        {"Label14", "Frame3", "实际密度（kg/m3）", QRect(232, 80, 148, 20)},
+        {"Text14", "Frame3", "1000", QRect(384, 76, 56, 27)},
+        {"Label15", "Frame3", "蒸汽流速一般在20~40m/s之间，液体一般在1~2.5m/s之间。",
+         QRect(12, 112, 428, 20)},
+        {"Command4", "", "计算", QRect(264, 176, 87, 30)},
+        {"Command7", "", "退出", QRect(368, 176, 87, 30)},
+        {"Text9", "", "", QRect(8, 216, 451, 110)},
+    },
+    {},
+    {"Text11", "Text12", "Text13", "Text14", "Command4", "Command7", "Text9"},
+    "Command4",
+    "Command7",
+    "Text9",
+    {"Option1"},
+    {"Text13"},
+    kSteamPipeResult,
+    {
+        {"steam at 150",
+         {"Option1"},
+         {{"Text11", "150"}},
+         "饱和蒸汽密度=2.7855kg/m3\n圆形管道直径=170mm，按标准管径选择"},
+        {"liquid at 1.5 m/s",
+         {"Option2"},
+         {{"Text13", "1.5"}},
+         "圆形管道直径=34mm，按标准管径选择"},
+        {"liquid at 22 m/s", {"Option2"}, {}, "圆形管道直径=9mm，按标准管径选择"},
+        {"liquid without flow",
+         {"Option2"},
+         {{"Text12", "0"}, {"Text13", "1.5"}},
+         "圆形管道直径=0mm，按标准管径选择"},
+        {"steam ignores the density box", {"Option1"}, {{"Text14", "abc"}}, kSteamPipeResult},
+        {"liquid ignores the temperature box",
+         {"Option2"},
+         {{"Text11", ""}, {"Text13", "1.5"}},
+         "圆形管道直径=34mm，按标准管径选择"},
+        {"no state chosen", {}, {}, "请选择流体形态"},
+        {"no state chosen reads nothing",
+         {},
+         {{"Text11", "x"}, {"Text12", "x"}, {"Text13", "x"}, {"Text14", "x"}},
+         "请选择流体形态"},
+        {"letters for the temperature",
+         {"Option1"},
+         {{"Text11", "abc"}},
+         nullptr,
+         {"不是数字", "Text11", "水蒸汽温度（℃）"}},
+        {"empty flow",
+         {"Option2"},
+         {{"Text12", ""}},
+         nullptr,
+         {"不是数字", "Text12", "流体的流量（kg/h）"}},
+        {"blank velocity",
+         {"Option1"},
+         {{"Text13", "  "}},
+         nullptr,
+         {"不是数字", "Text13", "流体的流速（m/s）"}},
+        {"letters for the density",
+         {"Option2"},
+         {{"Text14", "x"}},
+         nullptr,
+         {"不是数字", "Text14", "实际密度（kg/m3）"}},
+        {"zero velocity for steam",
+         {"Option1"},
+         {{"Text13", "0"}},
+         nullptr,
+         {"除数为零", nullptr, nullptr}},
+        {"zero density", {"Option2"}, {{"Text14", "0"}}, nullptr, {"除数为零", nullptr, nullptr}},
+        {"Antoine denominator zero",
+         {"Option1"},
+         {{"Text11", "-227.53"}},
+         nullptr,
+         {"除数为零", nullptr, nullptr}},
+        {"negative density",
+         {"Option2"},
+         {{"Text14", "-1000"}},
+         nullptr,
+         {"无效的参数", nullptr, nullptr}},
+        {"flow beyond the doubles",
+         {"Option2"},
+         {{"Text12", "1E400"}},
+         nullptr,
+         {"溢出", "Text12", "流体的流量（kg/h）"}},
+    },
+};
+
+const TabCase kPump = {
+    "Pump",
+    Make<PumpTab>,
+    {
+        {"Frame2", "", "", QRect(8, 24, 449, 121)},
+        {"Label20", "Frame2", "流量（m3/h）", QRect(8, 16, 129, 23)},
+        {"Text18", "Frame2", "100", QRect(144, 16, 53, 24)},
+        {"Label19", "Frame2", "扬程（m）", QRect(232, 16, 105, 23)},
+        {"Text17", "Frame2", "30", QRect(384, 16, 53, 24)},
+        {"Label18", "Frame2", "比重", QRect(8, 48, 97, 31)},
+        {"Text16", "Frame2", "1.4", QRect(144, 48, 53, 24)},
+        {"Label17", "Frame2", "泵的效率", QRect(232, 48, 137, 23)},
+        {"Text15", "Frame2", "0.6", QRect(384, 48, 53, 24)},
+        {"Label16", "Frame2", "安全系数", QRect(8, 80, 105, 23)},
+        {"Text20", "Frame2", "1.25", QRect(144, 80, 53, 24)},
+        {"Command10", "", "计算", QRect(264, 160, 87, 30)},
+        {"Command9", "", "退出", QRect(368, 160, 87, 30)},
+        {"Text19", "", "", QRect(8, 200, 451, 126)},
+    },
+    {},
+    {"Text18", "Text17", "Text16", "Text15", "Text20", "Command10", "Command9", "Text19"},
+    "Command10",
+    "Command9",
+    "Text19",
+    {},
+    {"Text18", "Text17", "Text16", "Text15", "Text20"},
+    "泵的计算功率=23.8kW\n选择比计算值稍大的额定电机",
+    {
+        {"small pump",
+         {},
+         {{"Text18", "50"},
+          {"Text17", "20"},
+          {"Text16", "1"},
+          {"Text15", "0.7"},
+          {"Text20", "1.1"}},
+         "泵的计算功率=4.3kW\n选择比计算值稍大的额定电机"},
+        {"zero flow", {}, {{"Text18", "0"}}, "泵的计算功率=0kW\n选择比计算值稍大的额定电机"},
+        {"negative efficiency",
+         {},
+         {{"Text15", "-0.6"}},
+         "泵的计算功率=-23.8kW\n选择比计算值稍大的额定电机"},
+        {"efficiency as a percentage",
+         {},
+         {{"Text15", "60"}},
+         "泵的计算功率=0.2kW\n选择比计算值稍大的额定电机"},
+        {"safety factor doubled",
+         {},
+         {{"Text20", "2.5"}},
+         "泵的计算功率=47.7kW\n选择比计算值稍大的额定电机"},
+        {"empty flow", {}, {{"Text18", ""}}, nullptr, {"不是数字", "Text18", "流量（m3/h）"}},
+        {"letters for head", {}, {{"Text17", "abc"}}, nullptr, {"不是数字", "Text17", "扬程（m）"}},
+        {"blank specific gravity", {}, {{"Text16", "  "}}, nullptr, {"不是数字", "Text16", "比重"}},
+        {"empty efficiency", {}, {{"Text15", ""}}, nullptr, {"不是数字", "Text15", "泵的效率"}},
+        {"empty safety factor", {}, {{"Text20", ""}}, nullptr, {"不是数字", "Text20", "安全系数"}},
+        {"zero efficiency", {}, {{"Text15", "0"}}, nullptr, {"除数为零", nullptr, nullptr}},
+        {"zero efficiency before the empty safety factor",
+         {},
+         {{"Text15", "0"}, {"Text20", ""}},
+         nullptr,
+         {"除数为零", nullptr, nullptr}},
+        {"zero flow and zero efficiency",
+         {},
+         {{"Text18", "0"}, {"Text15", "0"}},
+         nullptr,
+         {"溢出", nullptr, nullptr}},
+        {"flow beyond the double range",
+         {},
+         {{"Text18", "1E400"}},
+         nullptr,
+         {"溢出", "Text18", "流量（m3/h）"}},
+        {"product beyond the double range",
+         {},
+         {{"Text18", "1E300"}, {"Text17", "1E300"}},
+         nullptr,
+         {"溢出", nullptr, nullptr}},
+    },
+};
+
+const TabCase kExchanger = {
+    "Exchanger",
+    Make<ExchangerTab>,
+    {
+        {"Frame4", "", "", QRect(8, 24, 449, 121)},
+        {"Label22", "Frame4", "换热面积（m2）", QRect(8, 24, 129, 23)},
+        {"Text23", "Frame4", "90", QRect(160, 24, 53, 24)},
+        {"Label23", "Frame4", "换热管外径", QRect(224, 24, 105, 23)},
+        {"Text24", "Frame4", "38", QRect(360, 24, 77, 24)},
+        {"Label24", "Frame4", "换热管长度（m）", QRect(8, 56, 129, 31)},
+        {"Text25", "Frame4", "6", QRect(160, 56, 53, 24)},
+        {"Label25", "Frame4", "排列方式", QRect(224, 56, 105, 23)},
+        {"Combo3", "Frame4", "正三角形", QRect(344, 56, 97, 24)},
+        {"Label21", "Frame4", "管中心距", QRect(8, 88, 113, 31)},
+        {"Text22", "Frame4", "48", QRect(160, 88, 53, 24)},
+        {"Command11", "", "计算", QRect(264, 160, 87, 30)},
+        {"Command12", "", "退出", QRect(368, 160, 87, 30)},
+        {"Text21", "", "", QRect(8, 200, 451, 126)},
+    },
+    {},
+    {"Text23", "Text24", "Text25", "Combo3", "Text22", "Command11", "Command12", "Text21"},
+    "Command11",
+    "Command12",
+    "Text21",
+    {},
+    {"Text23", "Text24", "Text25", "Text22"},
+    "换热管数量=127条\n换热器筒体直径=700mm",
+    {
+        {"area 10", {}, {{"Text23", "10"}}, "换热管数量=15条\n换热器筒体直径=300mm"},
+        {"area 0", {}, {{"Text23", "0"}}, "换热管数量=1条\n换热器筒体直径=200mm"},
+        {"short thin tubes",
+         {},
+         {{"Text23", "50"}, {"Text24", "25"}, {"Text25", "3"}},
+         "换热管数量=213条\n换热器筒体直径=600mm"},
+        {"long thin tubes",
+         {},
+         {{"Text23", "200"}, {"Text24", "25"}},
+         "换热管数量=426条\n换热器筒体直径=800mm"},
+        {"empty area", {}, {{"Text23", ""}}, nullptr, {"不是数字", "Text23", "换热面积（m2）"}},
+        {"letters for the diameter",
+         {},
+         {{"Text24", "x"}},
+         nullptr,
+         {"不是数字", "Text24", "换热管外径"}},
+        {"blank length", {}, {{"Text25", " "}}, nullptr, {"不是数字", "Text25", "换热管长度（m）"}},
+        {"zero diameter", {}, {{"Text24", "0"}}, nullptr, {"除数为零", nullptr, nullptr}},
+        {"zero diameter before the empty length",
+         {},
+         {{"Text24", "0"}, {"Text25", ""}},
+         nullptr,
+         {"除数为零", nullptr, nullptr}},
+        {"zero length", {}, {{"Text25", "0"}}, nullptr, {"除数为零", nullptr, nullptr}},
+        {"zero area and zero length",
+         {},
+         {{"Text23", "0"}, {"Text25", "0"}},
+         nullptr,
+         {"溢出", nullptr, nullptr}},
+        {"negative tube count",
+         {},
+         {{"Text23", "-100"}},
+         nullptr,
+         {"无效的参数", nullptr, nullptr}},
+        {"area beyond the double range",
+         {},
+         {{"Text23", "1E400"}},
+         nullptr,
+         {"溢出", "Text23", "换热面积（m2）"}},
+    },
+};
+
+const TabCase kChannel = {
+    "Channel",
+    Make<ChannelTab>,
+    {
+        {"Label10", "", "选择槽钢规格", QRect(88, 32, 137, 17)},
+        {"Combo2", "", "20a", QRect(272, 32, 81, 24)},
+        {"Image1", "", "", QRect(16, 80, 194, 198)},
+        {"Text10", "", "槽钢背高h=200mm\n槽钢腰厚b=73mm\n槽钢每米的重量=22.63kg",
+         QRect(216, 80, 233, 193)},
+        {"Command6", "", "退出", QRect(360, 280, 87, 33)},
+    },
+    {},
+    {"Combo2", "Text10", "Command6"},
+    nullptr,
+    "Command6",
+    "Text10",
+    {},
+    {},
+    nullptr,
+    {},
+};
+
+const TabCase kHelp = {
+    "Help",
+    Make<HelpTab>,
+    {
+        {"Command8", "", "关闭", QRect(384, 304, 71, 33)},
+    },
+    {},
+    {"Text8", "Command8"},
+    nullptr,
+    "Command8",
+    "Text8",
+    {},
+    {},
+    nullptr,
+    {},
+};
+
+class EveryTab : public ::testing::TestWithParam<TabCase> {
+ protected:
+  // A shown, active tab, so that keys and the focus reach it as a user's would.
+  std::unique_ptr<TabPage> showTab() {
+    std::unique_ptr<TabPage> tab = GetParam().make();
+    tab->resize(465, 345);
+    tab->show();
+    tab->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(tab.get()));
+    return tab;
+  }
+};
+
+TEST_P(EveryTab, ControlsCarryTheirTextsAndPlaces) {
+  const std::unique_ptr<TabPage> tab = GetParam().make();
+  ExpectControlsAsListed(tab.get(), GetParam().controls);
+}
+
+// Every control lies inside its parent, siblings do not overlap (but for the
+// pairs that share a spot), and no caption is cut off.
+TEST_P(EveryTab, NoControlOverlapsAnotherOrLeavesItsParent) {
+  const std::unique_ptr<TabPage> tab = showTab();  // labels take their height once shown
+  ExpectControlsApart(tab.get(), QRect(0, 0, 465, 345), GetParam().shared_spots);
+  for (const PlacedControl& c : GetParam().controls) {
+    if (*c.parent == '\0') continue;
+    auto* frame = Find<QWidget>(tab.get(), c.parent);
+    ExpectControlsApart(frame, frame->rect(), GetParam().shared_spots);
+  }
+}
+
+TEST_P(EveryTab, TabMovesThroughTheControlsRowByRow) {
+  const std::vector<const char*>& order = GetParam().tab_order;
+  const std::unique_ptr<TabPage> tab = showTab();
+  QStringList expected;
+  for (const char* name : order) expected << QString::fromLatin1(name);
+  EXPECT_EQ(TabOrder(tab.get(), order.front(), static_cast<int>(order.size())), expected);
+}
+
+TEST_P(EveryTab, EnterInAnInputBoxCalculates) {
+  for (const char* box : GetParam().enter_boxes) {
+    SCOPED_TRACE(box);
+    const std::unique_ptr<TabPage> tab = showTab();
+    for (const char* name : GetParam().prepare) {
+      QTest::mouseClick(Find<QAbstractButton>(tab.get(), name), Qt::LeftButton);
+    }
+    QTest::keyClick(Find<QLineEdit>(tab.get(), box), Qt::Key_Return);
+    EXPECT_EQ(Find<QPlainTextEdit>(tab.get(), GetParam().result_box)->toPlainText(),
+              QString::fromUtf8(GetParam().start_result));
+  }
+}
+
+TEST_P(EveryTab, ExitButtonAsksToHideTheToolsAndKeepsTheTexts) {
+  const std::unique_ptr<TabPage> tab = GetParam().make();
+  for (const char* name : GetParam().prepare) Find<QAbstractButton>(tab.get(), name)->click();
+  if (GetParam().calculate != nullptr) {
+    Find<QPushButton>(tab.get(), GetParam().calculate)->click();
+  }
+  auto* result = Find<QPlainTextEdit>(tab.get(), GetParam().result_box);
+  const QString before = result->toPlainText();
+  EXPECT_FALSE(before.isEmpty());
+  QSignalSpy exits(tab.get(), &TabPage::exitRequested);
+  Find<QPushButton>(tab.get(), GetParam().exit)->click();
+  EXPECT_EQ(exits.count(), 1);
+  EXPECT_EQ(result->toPlainText(), before);
+  if (GetParam().calculate != nullptr) {
+    Find<QPushButton>(tab.get(), GetParam().calculate)->click();
+    EXPECT_EQ(exits.count(), 1) << "only the exit button asks";
+  }
+}
+
+// The ticked state of every box and option, by name.
+std::vector<std::pair<QString, bool>> Ticks(QWidget* tab) {
+  std::vector<std::pair<QString, bool>> ticks;
+  for (QAbstractButton* button : tab->findChildren<QAbstractButton*>()) {
+    if (button->isCheckable()) ticks.emplace_back(button->objectName(), button->isChecked());
+  }
+  return ticks;
+}
+
+TEST_P(EveryTab, PressGivesItsResultOrFailsKeepingTheOldOne) {
+  for (const Press& press : GetParam().presses) {
+    SCOPED_TRACE(press.name);
+    const std::unique_ptr<TabPage> tab = showTab();
+    for (const char* name : press.clicks) {
+      QTest::mouseClick(Find<QAbstractButton>(tab.get(), name), Qt::LeftButton);
+    }
+    for (const auto& [box, text] : press.typed) {
+      Find<QLineEdit>(tab.get(), box)->setText(QString::fromUtf8(text));
+    }
+    const auto ticks = Ticks(tab.get());
+    if (press.result == nullptr) {
+      ExpectFailureKeepsTheResult(tab.get(), GetParam().calculate, GetParam().result_box,
+                                  press.failure);
+    } else {
+      auto* result = Find<QPlainTextEdit>(tab.get(), GetParam().result_box);
+      result->setPlainText(QStringLiteral("earlier result"));
+      ModalCatcher catcher;
+      Find<QPushButton>(tab.get(), GetParam().calculate)->click();
+      EXPECT_TRUE(catcher.texts().isEmpty());
+      EXPECT_EQ(result->toPlainText(), QString::fromUtf8(press.result));
+    }
+    EXPECT_EQ(Ticks(tab.get()), ticks) << "a press leaves the boxes as they were";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabs, EveryTab, ::testing::Values(kSizing, kSteam, kPipe, kPump, kExchanger, kChannel, kHelp),
+    [](const ::testing::TestParamInfo<TabCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace vapentis
