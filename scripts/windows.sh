@@ -5,8 +5,11 @@
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 QT_WINDOWS_VERSION=6.4.2
-# Source packages, in build order: qtbase first, then the modules built against it.
-QT_WINDOWS_MODULES=(qt6-base qt6-svg)
+# Source packages, in build order. Only qtbase: the Windows program shows its
+# pictures from pixels rendered at build time and draws no SVG at run time, and
+# Qt's Chinese texts come from Debian's translation files, which are the same on
+# every platform.
+QT_WINDOWS_MODULES=(qt6-base)
 # Only what the program and its tests need. Debian's source leaves out wintab, so
 # no tablet events; with OpenGL off, Qt 6.4 still wants dynamic GL unless told not to.
 QT_WINDOWS_OPTIONS=(

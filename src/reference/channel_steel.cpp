@@ -9,11 +9,13 @@ namespace vapentis {
 namespace {
 
 constexpr std::array<ChannelSize, 30> kChannels = {{
+    // Masses as GB/T 706-2016 gives them; "6.3" and "12" hold their own
+    // sections' theoretical masses (63 x 40 x 4.8: 6.634; 120 x 53 x 5.5: 12.059).
     {"5", 50, 37, 5.44},
-    {"6.3", 63, 40, 6.44},
+    {"6.3", 63, 40, 6.63},
     {"8", 80, 43, 8.04},
     {"10", 100, 48, 10},
-    {"12", 120, 53, 12.31},
+    {"12", 120, 53, 12.06},
     {"14a", 140, 58, 14.53},
     {"14b", 140, 60, 16.73},
     {"16a", 160, 63, 17.23},
@@ -62,8 +64,8 @@ std::vector<std::string> ChannelResultText(const ChannelSize* row, char decimal_
     b = NumberText(row->b_mm, decimal_separator);
     mass = NumberText(row->mass_kg_per_m, decimal_separator);
   }
-  // The second label keeps the wording users know; its value is the flange width b.
-  return {"槽钢背高h=" + h + "mm", "槽钢腰厚b=" + b + "mm", "槽钢每米的重量=" + mass + "kg"};
+  // b is the flange width (腿宽), as the section drawing marks it.
+  return {"槽钢背高h=" + h + "mm", "槽钢腿宽b=" + b + "mm", "槽钢每米的重量=" + mass + "kg"};
 }
 
 }  // namespace vapentis

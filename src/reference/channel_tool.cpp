@@ -36,7 +36,7 @@ ToolOutcome Calculate(std::span<const std::string> texts, char decimal_separator
 
 constexpr ToolDescription kTool{
     .name = "channel",
-    .summary = "国标槽钢查询：背高h、腰厚b和每米重量",
+    .summary = "国标槽钢查询：背高h、腿宽b和每米重量",
     .inputs = kInputs,
     .calculate = Calculate,
 };

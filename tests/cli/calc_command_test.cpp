@@ -99,13 +99,13 @@ const WindowCase kWindowCases[] = {
      "换热管数量=213条\n换热器筒体直径=600mm\n"},
     {"channel at start-up",
      {"channel"},
-     "槽钢背高h=200mm\n槽钢腰厚b=73mm\n槽钢每米的重量=22.63kg\n"},
+     "槽钢背高h=200mm\n槽钢腿宽b=73mm\n槽钢每米的重量=22.63kg\n"},
     {"channel with a whole mass",
      {"channel", "--designation", "10"},
-     "槽钢背高h=100mm\n槽钢腰厚b=48mm\n槽钢每米的重量=10kg\n"},
+     "槽钢背高h=100mm\n槽钢腿宽b=48mm\n槽钢每米的重量=10kg\n"},
     {"largest channel",
      {"channel", "--designation", "40c"},
-     "槽钢背高h=400mm\n槽钢腰厚b=104mm\n槽钢每米的重量=71.47kg\n"},
+     "槽钢背高h=400mm\n槽钢腿宽b=104mm\n槽钢每米的重量=71.47kg\n"},
 };
 
 TEST(CalcCommand, PrintsTheWindowsResultLines) {
@@ -191,7 +191,7 @@ TEST(CalcCommand, JsonFiguresOfEachTool) {
 TEST(CalcCommand, UnknownChannelGivesTheWindowsEmptyLabelsAndSaysWhy) {
   const Outcome text = RunWith({"channel", "--designation", "20A"});
   EXPECT_EQ(text.code, kExitSuccess);
-  EXPECT_EQ(text.out, "槽钢背高h=mm\n槽钢腰厚b=mm\n槽钢每米的重量=kg\n");
+  EXPECT_EQ(text.out, "槽钢背高h=mm\n槽钢腿宽b=mm\n槽钢每米的重量=kg\n");
   EXPECT_EQ(text.err, "vapentis-calc channel：没有规格为“20A”的槽钢，结果中没有数值\n");
   const json record = json::parse(RunWith({"channel", "--designation", "6.30", "--json"}).out);
   EXPECT_TRUE(record["figures"].empty());

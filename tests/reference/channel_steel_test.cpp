@@ -20,9 +20,9 @@ struct Row {
 };
 
 const Row kRows[] = {
-    {"5", 50, 37, 5.44, "5.44"},       {"6.3", 63, 40, 6.44, "6.44"},
+    {"5", 50, 37, 5.44, "5.44"},       {"6.3", 63, 40, 6.63, "6.63"},
     {"8", 80, 43, 8.04, "8.04"},       {"10", 100, 48, 10, "10"},
-    {"12", 120, 53, 12.31, "12.31"},   {"14a", 140, 58, 14.53, "14.53"},
+    {"12", 120, 53, 12.06, "12.06"},   {"14a", 140, 58, 14.53, "14.53"},
     {"14b", 140, 60, 16.73, "16.73"},  {"16a", 160, 63, 17.23, "17.23"},
     {"16b", 160, 65, 19.75, "19.75"},  {"18a", 180, 68, 20.17, "20.17"},
     {"18b", 180, 70, 22.99, "22.99"},  {"20a", 200, 73, 22.63, "22.63"},
@@ -56,7 +56,7 @@ TEST(LookupChannel, GivesEachRowWithItsThreeLines) {
     EXPECT_EQ(found->mass_kg_per_m, row.mass_kg_per_m);
     const std::vector<std::string> expected = {
         "槽钢背高h=" + std::to_string(row.h_mm) + "mm",
-        "槽钢腰厚b=" + std::to_string(row.b_mm) + "mm",
+        "槽钢腿宽b=" + std::to_string(row.b_mm) + "mm",
         std::string("槽钢每米的重量=") + row.mass_shown + "kg",
     };
     EXPECT_EQ(ChannelResultText(found), expected);
@@ -70,7 +70,7 @@ TEST(LookupChannel, MatchesOnlyTheExactText) {
 }
 
 TEST(ChannelResultText, WritesTheLabelsWithoutValuesForNoRow) {
-  const std::vector<std::string> expected = {"槽钢背高h=mm", "槽钢腰厚b=mm", "槽钢每米的重量=kg"};
+  const std::vector<std::string> expected = {"槽钢背高h=mm", "槽钢腿宽b=mm", "槽钢每米的重量=kg"};
   EXPECT_EQ(ChannelResultText(nullptr), expected);
 }
 

@@ -152,7 +152,7 @@ TEST_F(MainWindowTest, ExitButtonsHideTheToolsAndKeepEveryText) {
 
 TEST_F(MainWindowTest, ChannelResultHoldsTheDefaultSizeBeforeItsTabIsShown) {
   EXPECT_EQ(Find<QPlainTextEdit>(window_.get(), "Text10")->toPlainText(),
-            QStringLiteral("槽钢背高h=200mm\n槽钢腰厚b=73mm\n槽钢每米的重量=22.63kg"));
+            QStringLiteral("槽钢背高h=200mm\n槽钢腿宽b=73mm\n槽钢每米的重量=22.63kg"));
 }
 
 TEST_F(MainWindowTest, MoreInformationOpensTheSiteAndChangesNothing) {

@@ -16,10 +16,10 @@ namespace {
 
 using testing::Find;
 
-const QString k20a = QStringLiteral("槽钢背高h=200mm\n槽钢腰厚b=73mm\n槽钢每米的重量=22.63kg");
-const QString k5 = QStringLiteral("槽钢背高h=50mm\n槽钢腰厚b=37mm\n槽钢每米的重量=5.44kg");
-const QString k63 = QStringLiteral("槽钢背高h=63mm\n槽钢腰厚b=40mm\n槽钢每米的重量=6.44kg");
-const QString k40c = QStringLiteral("槽钢背高h=400mm\n槽钢腰厚b=104mm\n槽钢每米的重量=71.47kg");
+const QString k20a = QStringLiteral("槽钢背高h=200mm\n槽钢腿宽b=73mm\n槽钢每米的重量=22.63kg");
+const QString k5 = QStringLiteral("槽钢背高h=50mm\n槽钢腿宽b=37mm\n槽钢每米的重量=5.44kg");
+const QString k63 = QStringLiteral("槽钢背高h=63mm\n槽钢腿宽b=40mm\n槽钢每米的重量=6.63kg");
+const QString k40c = QStringLiteral("槽钢背高h=400mm\n槽钢腿宽b=104mm\n槽钢每米的重量=71.47kg");
 
 // A shown, active tab, so that keys and clicks reach the list as a user's would.
 struct ShownTab {
