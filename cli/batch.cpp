@@ -224,10 +224,10 @@ class LineEvaluator {
 
     try {
       const ToolOutcome output = tool->calculate(texts_, '.');
-      WriteResultMembers(json, *tool, texts_, output);
+      WriteResultMembers(json, *tool, texts_, output, RangeWarnings(*tool, texts_));
       return true;
     } catch (const CalcFailure& failure) {
-      WriteFailureMembers(json, *tool, texts_, failure);
+      WriteFailureMembers(json, *tool, texts_, failure, RangeWarnings(*tool, texts_));
       return false;
     }
   }

@@ -72,15 +72,25 @@ struct ToolCommand {
   bool json = false;
 };
 
-void ReportFailure(const ToolCommand& command, const CalcFailure& failure, std::ostream& err) {
+// Plain output gives each warning a line of standard error, before the result.
+void PrintWarnings(const ToolCommand& command, const std::vector<std::string>& warnings,
+                   std::ostream& err) {
+  for (const std::string& warning : warnings) {
+    err << "vapentis-calc " << command.tool->name << "：注意：" << warning << '\n';
+  }
+}
+
+void ReportFailure(const ToolCommand& command, const CalcFailure& failure,
+                   const std::vector<std::string>& warnings, std::ostream& err) {
   if (command.json) {
     JsonWriter json;
     json.BeginObject();
-    WriteFailureMembers(json, *command.tool, command.texts, failure);
+    WriteFailureMembers(json, *command.tool, command.texts, failure, warnings);
     json.EndObject();
     err << json.text() << '\n';
     return;
   }
+  PrintWarnings(command, warnings, err);
   err << "vapentis-calc " << command.tool->name << "：" << failure.what();
   for (std::size_t i = 0; i < command.tool->inputs.size(); ++i) {
     if (command.tool->inputs[i].key == failure.input()) {
@@ -91,20 +101,22 @@ void ReportFailure(const ToolCommand& command, const CalcFailure& failure, std::
 }
 
 int RunTool(const ToolCommand& command, std::ostream& out, std::ostream& err) {
+  const std::vector<std::string> warnings = RangeWarnings(*command.tool, command.texts);
   ToolOutcome output;
   try {
     output = command.tool->calculate(command.texts, '.');
   } catch (const CalcFailure& failure) {
-    ReportFailure(command, failure, err);
+    ReportFailure(command, failure, warnings, err);
     return kExitFailure;
   }
   if (command.json) {
     JsonWriter json;
     json.BeginObject();
-    WriteResultMembers(json, *command.tool, command.texts, output);
+    WriteResultMembers(json, *command.tool, command.texts, output, warnings);
     json.EndObject();
     out << json.text() << '\n';
   } else {
+    PrintWarnings(command, warnings, err);
     WriteLines(out, output);
     if (!output.notice.empty())
       err << "vapentis-calc " << command.tool->name << "：" << output.notice << '\n';
@@ -158,6 +170,8 @@ int RunCalc(int argc, const char* const* argv, std::istream& in, std::ostream& o
     }
     command.app->add_flag("--json", command.json, "输出一个JSON对象，而不是结果行");
   }
+  CLI::App* describe = app.add_subcommand(
+      "describe", "以一个JSON对象列出每个工具及其输入：键、标题、单位、初始文字、提示和范围");
   CLI::App* batch = app.add_subcommand(
       "batch", "批处理：从标准输入读取JSON Lines，每行一个计算，每行输出一个JSON结果");
   batch->footer(kBatchFooter);
@@ -178,6 +192,12 @@ int RunCalc(int argc, const char* const* argv, std::istream& in, std::ostream& o
   int code = kExitSuccess;
   if (batch->parsed()) {
     code = RunBatchCommand(in, out, err);
+  } else if (describe->parsed()) {
+    JsonWriter json;
+    json.BeginObject();
+    WriteDescriptions(json);
+    json.EndObject();
+    out << json.text() << '\n';
   } else {
     for (const ToolCommand& command : commands) {
       if (command.app->parsed()) code = RunTool(command, out, err);

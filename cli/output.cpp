@@ -3,6 +3,9 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <utility>
+
+#include "catalog/tool_catalog.h"
 
 namespace vapentis::cli {
 
@@ -60,7 +63,7 @@ void JsonWriter::Number(double value) {
   std::array<char, 32> buffer{};
   char* end = buffer.data();
   if (!std::isfinite(value)) {
-    text_ += "null";  // JSON has no infinities; the calculations never yield one
+    text_ += "null";
     need_comma_ = true;
     return;
   }
@@ -78,6 +81,12 @@ void JsonWriter::Number(double value) {
 void JsonWriter::Null() {
   Separate();
   text_ += "null";
+  need_comma_ = true;
+}
+
+void JsonWriter::Bool(bool value) {
+  Separate();
+  text_ += value ? "true" : "false";
   need_comma_ = true;
 }
 
@@ -182,10 +191,20 @@ void WriteToolAndInputs(JsonWriter& json, const ToolDescription& tool,
   json.EndObject();
 }
 
+
+void WriteWarnings(JsonWriter& json, std::span<const std::string> warnings) {
+  if (warnings.empty()) return;
+  json.Key("warnings");
+  json.BeginArray();
+  for (const std::string& warning : warnings) json.String(warning);
+  json.EndArray();
+}
+
 }  // namespace
 
 void WriteResultMembers(JsonWriter& json, const ToolDescription& tool,
-                        std::span<const std::string> texts, const ToolOutcome& output) {
+                        std::span<const std::string> texts, const ToolOutcome& output,
+                        std::span<const std::string> warnings) {
   WriteToolAndInputs(json, tool, texts);
   json.Key("figures");
   json.BeginObject();
@@ -198,6 +217,7 @@ void WriteResultMembers(JsonWriter& json, const ToolDescription& tool,
   json.BeginArray();
   for (const std::string& line : output.lines) json.String(line);
   json.EndArray();
+  WriteWarnings(json, warnings);
   if (!output.notice.empty()) {
     json.Key("notice");
     json.String(output.notice);
@@ -205,8 +225,10 @@ void WriteResultMembers(JsonWriter& json, const ToolDescription& tool,
 }
 
 void WriteFailureMembers(JsonWriter& json, const ToolDescription& tool,
-                         std::span<const std::string> texts, const CalcFailure& failure) {
+                         std::span<const std::string> texts, const CalcFailure& failure,
+                         std::span<const std::string> warnings) {
   WriteToolAndInputs(json, tool, texts);
+  WriteWarnings(json, warnings);
   WriteError(json, KindName(failure.kind()), failure.what(), failure.input());
 }
 
@@ -225,6 +247,86 @@ void WriteError(JsonWriter& json, std::string_view kind, std::string_view messag
     json.String(input_key);
   }
   json.EndObject();
+}
+
+}  // namespace vapentis::cli
+
+namespace vapentis::cli {
+
+namespace {
+
+void WriteRange(JsonWriter& json, std::string_view key, const Range& range) {
+  json.Key(key);
+  json.BeginObject();
+  json.Key("low");
+  json.Number(range.low);
+  json.Key("high");
+  json.Number(range.high);
+  json.EndObject();
+}
+
+void WriteInput(JsonWriter& json, const InputDescription& input, bool read) {
+  json.BeginObject();
+  const std::pair<std::string_view, std::string_view> kTexts[] = {
+      {"key", input.key},   {"caption", input.caption},       {"unit", input.unit},
+      {"hint", input.hint}, {"start_text", input.start_text}, {"list", input.list},
+  };
+  for (const auto& [key, text] : kTexts) {
+    json.Key(key);
+    json.String(text);
+  }
+  json.Key("read");
+  json.Bool(read);
+  WriteRange(json, "valid", input.valid);
+  json.Key("valid_note");
+  json.String(input.valid_note);
+  WriteRange(json, "accurate", input.accurate);
+  json.Key("accuracy");
+  json.String(input.accuracy);
+  json.Key("choices");
+  json.BeginArray();
+  for (const Choice& choice : input.choices) {
+    json.BeginObject();
+    json.Key("key");
+    json.String(choice.key);
+    json.Key("caption");
+    json.String(choice.caption);
+    json.EndObject();
+  }
+  json.EndArray();
+  json.Key("read_when");
+  if (input.read_when.input.empty()) {
+    json.Null();
+  } else {
+    json.BeginObject();
+    json.Key("input");
+    json.String(input.read_when.input);
+    json.Key("choice");
+    json.String(input.read_when.choice);
+    json.EndObject();
+  }
+  json.EndObject();
+}
+
+}  // namespace
+
+void WriteDescriptions(JsonWriter& json) {
+  json.Key("tools");
+  json.BeginArray();
+  for (const ToolDescription* tool : Tools()) {
+    json.BeginObject();
+    json.Key("name");
+    json.String(tool->name);
+    json.Key("summary");
+    json.String(tool->summary);
+    json.Key("inputs");
+    json.BeginArray();
+    for (const InputDescription& input : tool->inputs) WriteInput(json, input, true);
+    for (const InputDescription& input : tool->shown_only) WriteInput(json, input, false);
+    json.EndArray();
+    json.EndObject();
+  }
+  json.EndArray();
 }
 
 }  // namespace vapentis::cli

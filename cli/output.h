@@ -42,9 +42,11 @@ class JsonWriter {
   void String(std::string_view value);
   void Integer(std::uint64_t value);
   // Whole values within 2^53 are written without a fraction (127, not 127.0);
-  // others as the shortest text that reads back as the same double.
+  // others as the shortest text that reads back as the same double, and an
+  // infinity, which JSON lacks, as null.
   void Number(double value);
   void Null();
+  void Bool(bool value);
 
  private:
   void Separate();
@@ -58,13 +60,18 @@ class JsonWriter {
 void WriteLines(std::ostream& out, const ToolOutcome& output);
 
 // "tool", "inputs" (every input's text, in the tool's order), "figures",
-// "lines" and, when there is one, "notice".
+// "lines" and, when there are any, "warnings" and "notice".
 void WriteResultMembers(JsonWriter& json, const ToolDescription& tool,
-                        std::span<const std::string> texts, const ToolOutcome& output);
+                        std::span<const std::string> texts, const ToolOutcome& output,
+                        std::span<const std::string> warnings);
 
-// "tool", "inputs" and "error" for a failed calculation.
+// "tool", "inputs", "warnings" when there are any, and "error" for a failed calculation.
 void WriteFailureMembers(JsonWriter& json, const ToolDescription& tool,
-                         std::span<const std::string> texts, const CalcFailure& failure);
+                         std::span<const std::string> texts, const CalcFailure& failure,
+                         std::span<const std::string> warnings);
+
+// Every tool with its inputs, for programs that build on the command line.
+void WriteDescriptions(JsonWriter& json);
 
 // "error": {"kind": ..., "message": ..., "input": key, or null when empty}
 void WriteError(JsonWriter& json, std::string_view kind, std::string_view message,

@@ -8,8 +8,10 @@ set(CPACK_GENERATOR "DEB")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "science")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The SVG plugins ship in libqt6svg6; a CJK face renders the Chinese text.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6svg6, fonts-arphic-uming | fonts-noto-cjk")
+# The SVG plugins ship in libqt6svg6, Qt's Chinese texts in qt6-translations-l10n; a
+# CJK face renders the Chinese text.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "libqt6svg6, qt6-translations-l10n, fonts-arphic-uming | fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.ardelle.example")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)

@@ -6,7 +6,7 @@ export DEBIAN_FRONTEND=noninteractive
 
 # Packages every build needs: compiler, build tools, Qt, GoogleTest, a CJK font,
 # and CLI11 and nlohmann-json for vapentis-calc.
-BUILD_PACKAGES=(g++ cmake ninja-build libgtest-dev qt6-base-dev qt6-svg-dev
+BUILD_PACKAGES=(g++ cmake ninja-build libgtest-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n
   libqt6svg6 fonts-arphic-uming fontconfig libcli11-dev nlohmann-json3-dev)
 
 # Installs those of the given Debian packages that are missing.

@@ -42,9 +42,10 @@ struct InputDescription {
   std::string_view unit;           // the unit of the value, as the window writes it; empty if none
   std::string_view start_text;     // the box's text at start; for choices the key ticked, or empty
   std::string_view hint = {};      // what the value means, in a sentence
-  Range valid = {};                // where the value makes physical sense
-  Range accurate = {};             // where the figures keep the accuracy `accuracy` states
-  std::string_view accuracy = {};  // what holds inside `accurate`, in a phrase
+  Range valid = {};                  // where the value makes physical sense
+  std::string_view valid_note = {};  // why values outside `valid` make none, in a phrase
+  Range accurate = {};               // where the figures keep the accuracy `accuracy` states
+  std::string_view accuracy = {};    // what holds inside `accurate`, in a phrase
   std::string_view list = {};      // items of a drop-down list, one blank between
   bool list_only = false;          // the list's items are the only texts the tool knows
   std::span<const Choice> choices = {};  // the only values; empty: any text
@@ -86,5 +87,19 @@ const Choice* FindChoice(const InputDescription& input, std::string_view key);
 
 // Meaning, unit and the range where the figures hold, for a tooltip or a help line.
 std::string InputHint(const InputDescription& input);
+
+// A range as the user reads it, with the unit: "45~120℃", "不超过373.946℃".
+std::string RangeText(const Range& range, std::string_view unit);
+
+// Whether the calculation reads this input, given the texts of all inputs.
+bool IsRead(const ToolDescription& tool, const InputDescription& input,
+            std::span<const std::string> texts);
+
+// One message for each read input whose number lies outside its valid range,
+// or else outside the range where its figures keep their accuracy. Texts that
+// are no number give none: the calculation reports them.
+std::vector<std::string> RangeWarnings(const ToolDescription& tool,
+                                       std::span<const std::string> texts,
+                                       char decimal_separator = '.');
 
 }  // namespace vapentis

@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QIconEngine>
+#include <QLibraryInfo>
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QTranslator>
 
 #include <optional>
 
@@ -64,10 +66,24 @@ class StartUpStyle : public QProxyStyle {
 
 }  // namespace
 
+bool LoadQtChineseTexts() {
+  auto* translator = new QTranslator(qApp);
+  // The system's translation where Qt is shared, else one built into the program.
+  const QString name = QStringLiteral("qtbase_zh_CN");
+  if (translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+      translator->load(name, QStringLiteral(":/translations"))) {
+    return QCoreApplication::installTranslator(translator);
+  }
+  delete translator;
+  return false;
+}
+
 void PrepareApplication() {
   // A fresh instance of the style in use, so that a -style choice still holds.
   QStyle* base = QStyleFactory::create(QApplication::style()->name());
   if (base != nullptr) QApplication::setStyle(new StartUpStyle(base));
+  // Without the translation Qt's own buttons stay English; the program runs all the same.
+  LoadQtChineseTexts();
 }
 
 }  // namespace vapentis

@@ -200,6 +200,10 @@ QWidget* TabPage::build(const ControlRow& row) {
   }
   widget->setObjectName(QString::fromLatin1(row.name));
   widget->setGeometry(TwipRect(row.place));
+  // What to type, in which unit, and where the figures hold, where the user types it.
+  if (row.kind == ControlKind::Input || row.kind == ControlKind::List || IsChoiceButton(row.kind)) {
+    widget->setToolTip(Utf8(InputHint(inputOf(row))));
+  }
   return widget;
 }
 

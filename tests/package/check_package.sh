@@ -24,7 +24,9 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for lib in libqt6widgets6 libqt6svg6 libc6; do
   grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
-grep -q "fonts-" <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "no CJK font recommended"
+recommends=$(dpkg-deb -f "$deb" Recommends)
+grep -q "fonts-" <<<"$recommends" || fail "no CJK font recommended"
+grep -q "qt6-translations-l10n" <<<"$recommends" || fail "Qt's Chinese texts not recommended"
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT

@@ -1,8 +1,12 @@
 #include "shell/start_up.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QImage>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProxyStyle>
 #include <QStyle>
 #include <QStyleFactory>
@@ -51,6 +55,20 @@ TEST(PrepareApplication, MenuBarOverflowButtonStillShowsItsArrow) {
     for (int x = 0; x < arrow.width() && !drawn; ++x) drawn = qAlpha(arrow.pixel(x, y)) != 0;
   }
   EXPECT_TRUE(drawn);
+}
+
+// Qt's own texts read Chinese as the window does: the button of an error
+// message and the edit menu of an input box.
+TEST(PrepareApplication, QtsOwnTextsAreChinese) {
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("Vapentis"), QStringLiteral("x"),
+                  QMessageBox::Ok);
+  EXPECT_EQ(box.button(QMessageBox::Ok)->text(), QStringLiteral("确定"));
+  QLineEdit input;
+  const std::unique_ptr<QMenu> menu(input.createStandardContextMenu());
+  QStringList texts;
+  for (const QAction* action : menu->actions()) texts << action->text();
+  EXPECT_TRUE(texts.join(QLatin1Char(' ')).contains(QStringLiteral("粘贴")))
+      << texts.join(' ').toStdString();
 }
 
 }  // namespace
