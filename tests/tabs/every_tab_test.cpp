@@ -2,6 +2,7 @@
 // texts and places, tab order, Enter, the exit button, and presses of its
 // calculate button that give a result or fail without touching the result.
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -572,6 +573,18 @@ TEST_P(EveryTab, ExitButtonAsksToHideTheToolsAndKeepsTheTexts) {
   if (GetParam().calculate != nullptr) {
     Find<QPushButton>(tab.get(), GetParam().calculate)->click();
     EXPECT_EQ(exits.count(), 1) << "only the exit button asks";
+  }
+}
+
+// Resting the mouse on a box says what to type there and in which unit.
+TEST_P(EveryTab, EveryBoxExplainsItselfInATooltip) {
+  const std::unique_ptr<TabPage> tab = GetParam().make();
+  for (QWidget* box : tab->findChildren<QWidget*>()) {
+    const bool typed_into = qobject_cast<QComboBox*>(box) != nullptr ||
+                            (qobject_cast<QLineEdit*>(box) != nullptr &&
+                             qobject_cast<QComboBox*>(box->parentWidget()) == nullptr);
+    if (!typed_into) continue;
+    EXPECT_FALSE(box->toolTip().isEmpty()) << box->objectName().toStdString();
   }
 }
 
