@@ -90,7 +90,8 @@ SizingResult SizeEvaporator(const SizingInputs& in) {
   const double cf = ParseInput(in.feed_concentration, kFeedConcentrationInput, sep);
   const double cp = ParseInput(in.product_concentration, kProductConcentrationInput, sep);
   const double ratio = c.div(cf, cp);
-  c.check(cp == 0 ? Blame{kProductConcentrationInput, "最终出料浓度为零，无法计算浓缩比"} : Blame{});
+  c.check(cp == 0 ? Blame{kProductConcentrationInput, "最终出料浓度为零，无法计算浓缩比"}
+                  : Blame{});
   const double q = c.sub(1, ratio);
   c.check();
   const double t = ParseInput(in.throughput, kThroughputInput, sep);

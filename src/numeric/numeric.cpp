@@ -393,9 +393,9 @@ void Checked::check(Blame blame) {
   const bool overflow = overflow_ || invalid_;
   division_by_zero_ = overflow_ = invalid_ = false;
   if (!division_by_zero && !overflow) return;
-  throw CalcFailure(division_by_zero ? CalcFailure::Kind::DivisionByZero
-                                     : CalcFailure::Kind::Overflow,
-                    std::string(blame.input), std::string(blame.cause));
+  throw CalcFailure(
+      division_by_zero ? CalcFailure::Kind::DivisionByZero : CalcFailure::Kind::Overflow,
+      std::string(blame.input), std::string(blame.cause));
 }
 
 }  // namespace vapentis

@@ -28,7 +28,9 @@ Blame DiameterBlame(double flow, double density, bool density_typed, double velo
   const bool negative_flow = flow < 0;
   const bool negative_density = density < 0;
   const bool negative_velocity = velocity < 0;
-  if (negative_flow + negative_density + negative_velocity != 1) return {};
+  const int negatives = static_cast<int>(negative_flow) + static_cast<int>(negative_density) +
+                        static_cast<int>(negative_velocity);
+  if (negatives != 1) return {};
   if (negative_flow) return {kFlowInput, "流体的流量为负数，无法开平方求管径"};
   if (negative_density) return {kDensityInput, "实际密度为负数，无法开平方求管径"};
   return {kVelocityInput, "流体的流速为负数，无法开平方求管径"};

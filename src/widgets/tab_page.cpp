@@ -1,9 +1,9 @@
 #include "widgets/tab_page.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
