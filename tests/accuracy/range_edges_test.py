@@ -41,43 +41,6 @@ class DeclaredRanges(unittest.TestCase):
                 self.assertNotEqual(measure.breaches(measure.edges(self.calc, wider), wider), [])
 
 
-def description(key, accurate, phrase):
-    """A describe document with one steam input."""
-    low, high = accurate
-    return {"tools": [{"name": "steam", "inputs": [
-        {"key": key, "accurate": {"low": low, "high": high}, "accuracy": phrase}]}]}
-
-
-# (case, input key, accurate range, phrase, the claim's limit and figure keys, or None: refused)
-PHRASES = [
-    ("both figures at 2 %", "temperature", (55, 105), "密度和潜热与IAPWS-IF97相差不超过2%",
-     (2.0, ("density_kg_per_m3", "latent_heat_kj_per_kg"))),
-    ("one figure at 1.5 %", "pressure", (0.02, 0.1), "潜热相差不超过1.5 %",
-     (1.5, ("latent_heat_kj_per_kg",))),
-    ("no percentage", "temperature", (55, 105), "密度和潜热与IAPWS-IF97相符", None),
-    ("no figure measured for the input", "pressure", (0.02, 0.1), "压力相差不超过2%", None),
-    ("an open end", "temperature", (55, None), "密度相差不超过2%", None),
-    ("an input nothing measures", "mode", (0, 1), "密度相差不超过2%", None),
-]
-
-
-class ReadingClaims(unittest.TestCase):
-    def test_a_phrase_gives_its_limit_and_figures_or_is_refused(self):
-        for case, key, accurate, phrase, expected in PHRASES:
-            with self.subTest(case):
-                doc = description(key, accurate, phrase)
-                if expected is None:
-                    with self.assertRaises(measure.ClaimError):
-                        measure.declared_claims(doc)
-                    continue
-                (claim,) = measure.declared_claims(doc)
-                self.assertEqual((claim.limit, tuple(f.key for f in claim.figures)), expected)
-
-    def test_a_description_without_ranges_claims_nothing(self):
-        unbounded = description("temperature", (None, None), "")
-        self.assertEqual(measure.declared_claims(unbounded), [])
-
-
 if __name__ == "__main__":
     if len(sys.argv) < 2:
         sys.exit(__doc__)
