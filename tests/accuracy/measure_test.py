@@ -35,6 +35,7 @@ RUNS = [
 AROUND = [
     ("inside a run", (2, 3), ("2", "4")),
     ("a whole run", (2, 4), ("2", "4")),
+    ("ends between measured points", (1.5, 3.5), ("2", "4")),
     ("past a run's end", (2, 5), None),
     ("over the gap between runs", (0, 3), None),
 ]

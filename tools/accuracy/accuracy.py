@@ -127,13 +127,18 @@ def save(fig, root, name):
     return f"{Path(PLOT_DIR).name}/{name}"
 
 
+def guide_limit(claim):
+    """The deviation a plot marks: the declared one, else 2 %."""
+    return claim.limit if claim else 2
+
+
 def deviation_plot(root, name, subject, curves, claim, logx=False):
     """curves: (label, points, figure, style) drawn against the input."""
     fig, ax = plt.subplots()
     if claim is not None:
         ax.axvspan(claim.low, claim.high, color="tab:green", alpha=0.12,
                    label=f"declared range ({claim.limit:g} %)")
-    for limit in (2, -2):
+    for limit in (guide_limit(claim), -guide_limit(claim)):
         ax.axhline(limit, color="grey", linestyle=":", linewidth=1)
     for label, points, figure, style in curves:
         ax.plot([p.value for p in points], [p.deviation[figure.key] for p in points], style,
@@ -204,13 +209,17 @@ def declared_section(description, claims, spans):
                          None)
             measured = ""
             if claim is not None:
-                around = measure.run_around(spans[claim.subject], claim)
-                measured = span_text(around[0].text, around[1].text, claim.subject.unit)
+                measured = around_text(spans[claim.subject], claim)
             rows.append([f'{tool["name"]} `{given["key"]}` {given["caption"]}',
                          f'{valid} ({given["valid_note"]})' if valid else "",
                          f'{accurate}: {given["accuracy"]}' if accurate else "", measured])
     return table(["Input", "Valid, and why", "Declared accurate range: what holds there",
                   "Measured run that holds it"], rows)
+
+
+def around_text(points, claim):
+    around = measure.run_around(points, claim)
+    return span_text(around[0].text, around[1].text, claim.subject.unit) if around else "none"
 
 
 def other_runs_text(claims, spans):
@@ -287,7 +296,7 @@ def steam_sections(calc, root, claims, spans):
             ranges_section(subject, points, claim), "",
             f"![{subject.title}: deviation from IAPWS-IF97]({plot})", "",
             f"The plot is cut at {DEVIATION_AXIS[0]} % and +{DEVIATION_AXIS[1]} %; the dotted "
-            "lines are ±2 %, the shaded band the declared range.", "",
+            f"lines are ±{guide_limit(claim):g} %, the shaded band the declared range.", "",
             representative_section(subject, sample), "",
         ]
     return out
@@ -418,10 +427,9 @@ def report_ranges(claims, spans):
         if claim is None:
             print("    declared: none")
             continue
-        around = measure.run_around(points, claim)
-        measured = span_text(around[0].text, around[1].text, subject.unit) if around else "none"
         print(f"    declared {range_text(claim.low, claim.high, subject.unit)} "
-              f"({claim.phrase}); the measured run at {claim.limit:g} % around it: {measured}")
+              f"({claim.phrase}); the measured run at {claim.limit:g} % around it: "
+              f"{around_text(points, claim)}")
 
 
 def main(argv):

@@ -225,9 +225,11 @@ def check(calc, claim, span_points):
 
 
 def run_around(points, claim):
-    """The measured run, at the claim's limit, that holds the claimed range."""
+    """The measured run, at the claim's limit, that holds every measured point
+    of the claimed range; None when they do not all lie in one run."""
+    inside = [p for p in points if claim.low <= p.value <= claim.high]
     for first, last in runs(points, claim.figures, claim.limit):
-        if first.value <= claim.low and claim.high <= last.value:
+        if inside and first.value <= inside[0].value and inside[-1].value <= last.value:
             return first, last
     return None
 
