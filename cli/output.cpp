@@ -250,8 +250,9 @@ namespace vapentis::cli {
 
 namespace {
 
+// {"low": …, "high": …}, under `key` unless it is empty; null for an open end.
 void WriteRange(JsonWriter& json, std::string_view key, const Range& range) {
-  json.Key(key);
+  if (!key.empty()) json.Key(key);
   json.BeginObject();
   json.Key("low");
   json.Number(range.low);
@@ -275,7 +276,10 @@ void WriteInput(JsonWriter& json, const InputDescription& input, bool read) {
   WriteRange(json, "valid", input.valid);
   json.Key("valid_note");
   json.String(input.valid_note);
-  WriteRange(json, "accurate", input.accurate);
+  json.Key("accurate");
+  json.BeginArray();
+  for (const Range& range : input.accurate) WriteRange(json, {}, range);
+  json.EndArray();
   json.Key("accuracy");
   json.String(input.accuracy);
   json.Key("choices");

@@ -1,5 +1,7 @@
 #include "description/tool_description.h"
 
+#include <algorithm>
+
 #include "numeric/numeric.h"
 
 namespace vapentis {
@@ -40,7 +42,7 @@ void AddClause(std::string& text, std::string_view clause) {
 std::string InputHint(const InputDescription& input) {
   std::string text(input.hint);
   if (!input.unit.empty()) AddClause(text, "单位：" + std::string(input.unit));
-  if (!input.accurate.Unbounded()) {
+  if (!input.accurate.empty()) {
     AddClause(text,
               std::string(input.accuracy) + "的范围：" + RangeText(input.accurate, input.unit));
   }
@@ -64,6 +66,21 @@ std::string RangeText(const Range& range, std::string_view unit) {
   return text + std::string(unit);
 }
 
+std::string RangeText(std::span<const Range> ranges, std::string_view unit) {
+  std::string text;
+  for (const Range& range : ranges) {
+    if (!text.empty()) text += "、";
+    text += RangeText(range, unit);
+  }
+  return text;
+}
+
+bool KeepsAccuracy(const InputDescription& input, double value) {
+  return input.accurate.empty() ||
+         std::any_of(input.accurate.begin(), input.accurate.end(),
+                     [value](const Range& range) { return range.Contains(value); });
+}
+
 bool IsRead(const ToolDescription& tool, const InputDescription& input,
             std::span<const std::string> texts) {
   if (input.read_when.input.empty()) return true;
@@ -76,7 +93,7 @@ std::vector<std::string> RangeWarnings(const ToolDescription& tool,
   std::vector<std::string> warnings;
   for (std::size_t i = 0; i < tool.inputs.size() && i < texts.size(); ++i) {
     const InputDescription& input = tool.inputs[i];
-    if (input.valid.Unbounded() && input.accurate.Unbounded()) continue;
+    if (input.valid.Unbounded() && input.accurate.empty()) continue;
     if (!IsRead(tool, input, texts)) continue;
     double value = 0;
     try {
@@ -88,7 +105,7 @@ std::vector<std::string> RangeWarnings(const ToolDescription& tool,
     if (!input.valid.Contains(value)) {
       warnings.push_back(given + "超出有效范围（" + RangeText(input.valid, input.unit) + "）：" +
                          std::string(input.valid_note));
-    } else if (!input.accurate.Contains(value)) {
+    } else if (!KeepsAccuracy(input, value)) {
       warnings.push_back(given + "在" + RangeText(input.accurate, input.unit) + "以外，" +
                          std::string(input.accuracy) + "已不能保证");
     }

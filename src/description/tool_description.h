@@ -44,8 +44,9 @@ struct InputDescription {
   std::string_view hint = {};   // what the value means, in a sentence
   Range valid = {};             // where the value makes physical sense
   std::string_view valid_note = {};      // why values outside `valid` make none, in a phrase
-  Range accurate = {};                   // where the figures keep the accuracy `accuracy` states
-  std::string_view accuracy = {};        // what holds inside `accurate`, in a phrase
+  // Where the figures keep the accuracy `accuracy` states: one or more stretches.
+  std::span<const Range> accurate = {};
+  std::string_view accuracy = {};  // what holds inside `accurate`, in a phrase
   std::string_view list = {};            // items of a drop-down list, one blank between
   bool list_only = false;                // the list's items are the only texts the tool knows
   std::span<const Choice> choices = {};  // the only values; empty: any text
@@ -90,6 +91,12 @@ std::string InputHint(const InputDescription& input);
 
 // A range as the user reads it, with the unit: "45~120℃", "不超过373.946℃".
 std::string RangeText(const Range& range, std::string_view unit);
+// Several ranges, one after another: "55~105℃、126~165℃".
+std::string RangeText(std::span<const Range> ranges, std::string_view unit);
+
+// Whether the value lies where the input's figures keep their stated accuracy,
+// or the input states none.
+bool KeepsAccuracy(const InputDescription& input, double value);
 
 // Whether the calculation reads this input, given the texts of all inputs.
 bool IsRead(const ToolDescription& tool, const InputDescription& input,

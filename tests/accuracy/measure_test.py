@@ -73,10 +73,11 @@ class Grids(unittest.TestCase):
 
 
 def description(key, accurate, phrase):
-    """A describe document with one steam input."""
+    """A describe document with one steam input declaring one stretch, or none."""
     low, high = accurate
+    stretches = [] if low is None and high is None else [{"low": low, "high": high}]
     return {"tools": [{"name": "steam", "inputs": [
-        {"key": key, "accurate": {"low": low, "high": high}, "accuracy": phrase}]}]}
+        {"key": key, "accurate": stretches, "accuracy": phrase}]}]}
 
 
 # (case, input key, accurate range, phrase, the claim's limit and figure keys, or None: refused)
@@ -102,6 +103,12 @@ class ReadingClaims(unittest.TestCase):
                     continue
                 (claim,) = measure.declared_claims(doc)
                 self.assertEqual((claim.limit, tuple(f.key for f in claim.figures)), expected)
+
+    def test_each_declared_stretch_is_a_claim_of_its_own(self):
+        doc = description("temperature", (55, 105), "密度和潜热与IAPWS-IF97相差不超过2%")
+        doc["tools"][0]["inputs"][0]["accurate"].append({"low": 126, "high": 165})
+        claims = measure.declared_claims(doc)
+        self.assertEqual([(c.low, c.high) for c in claims], [(55, 105), (126, 165)])
 
     def test_a_description_without_ranges_claims_nothing(self):
         unbounded = description("temperature", (None, None), "")

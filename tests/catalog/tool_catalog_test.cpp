@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
 #include <string>
 #include <vector>
@@ -66,6 +67,25 @@ TEST(ToolCatalog, EveryInputHasAUniqueKeyACaptionAndAUsableStartText) {
           ASSERT_NE(chooser, nullptr);
           EXPECT_NE(FindChoice(*chooser, input.read_when.choice), nullptr);
         }
+      }
+    }
+  }
+}
+
+// Where the figures hold lies where the value makes sense, one stretch after
+// another, and what is promised there is said.
+TEST(ToolCatalog, AccurateStretchesLieInOrderInsideTheValidRange) {
+  for (const ToolDescription* tool : Tools()) {
+    for (const InputDescription& input : tool->inputs) {
+      SCOPED_TRACE(std::string(tool->name) + " " + std::string(input.key));
+      EXPECT_EQ(input.accurate.empty(), input.accuracy.empty());
+      EXPECT_EQ(input.valid.Unbounded(), input.valid_note.empty());
+      double previous_high = -std::numeric_limits<double>::infinity();
+      for (const Range& range : input.accurate) {
+        EXPECT_LT(range.low, range.high);
+        EXPECT_GT(range.low, previous_high);
+        EXPECT_TRUE(input.valid.Contains(range.low) && input.valid.Contains(range.high));
+        previous_high = range.high;
       }
     }
   }

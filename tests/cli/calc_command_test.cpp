@@ -71,12 +71,15 @@ const WindowCase kWindowCases[] = {
     {"steam just above the first density band",
      {"steam", "--pressure", "0.2320"},
      "饱和蒸汽温度=125℃\n饱和蒸汽密度=1.2798kg/m3\n饱和蒸汽潜热=2199kJ/kg\n",
-     "vapentis-calc steam：注意：饱和蒸汽压力(MPa)为0.2320，在0.016~0.12MPa以外，"
+     "vapentis-calc steam：注意：饱和蒸汽压力(MPa)为0.2320，在0.016~0.12MPa、0.24~0.7MPa以外，"
      "密度和潜热与IAPWS-IF97相差不超过2%已不能保证\n"},
     {"steam from a temperature alone, which picks the temperature mode",
      {"steam", "--temperature", "130"},
-     "饱和蒸汽压力=0.27Mpa\n饱和蒸汽密度=1.4872kg/m3\n饱和蒸汽潜热=2187kJ/kg\n",
-     "vapentis-calc steam：注意：饱和蒸汽温度（℃）为130，在55~105℃以外，"
+     "饱和蒸汽压力=0.27Mpa\n饱和蒸汽密度=1.4872kg/m3\n饱和蒸汽潜热=2187kJ/kg\n"},
+    {"steam at 120 ℃, between the stretches where its figures hold",
+     {"steam", "--temperature", "120"},
+     "饱和蒸汽压力=0.1984Mpa\n饱和蒸汽密度=1.1698kg/m3\n饱和蒸汽潜热=2211kJ/kg\n",
+     "vapentis-calc steam：注意：饱和蒸汽温度（℃）为120，在55~105℃、126~165℃以外，"
      "密度和潜热与IAPWS-IF97相差不超过2%已不能保证\n"},
     {"steam pipe at start-up",
      {"pipe"},

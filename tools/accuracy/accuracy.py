@@ -132,12 +132,14 @@ def guide_limit(claim):
     return claim.limit if claim else 2
 
 
-def deviation_plot(root, name, subject, curves, claim, logx=False):
-    """curves: (label, points, figure, style) drawn against the input."""
+def deviation_plot(root, name, subject, curves, declared, logx=False):
+    """curves: (label, points, figure, style) drawn against the input; declared:
+    the subject's claims, each a shaded stretch."""
     fig, ax = plt.subplots()
-    if claim is not None:
+    for i, claim in enumerate(declared):
         ax.axvspan(claim.low, claim.high, color="tab:green", alpha=0.12,
-                   label=f"declared range ({claim.limit:g} %)")
+                   label=f"declared range ({claim.limit:g} %)" if i == 0 else None)
+    claim = declared[0] if declared else None
     for limit in (guide_limit(claim), -guide_limit(claim)):
         ax.axhline(limit, color="grey", linestyle=":", linewidth=1)
     for label, points, figure, style in curves:
@@ -167,8 +169,15 @@ def clearance_plot(root, sweep):
 
 # ---- page sections ------------------------------------------------------------------------------
 
+def claims_of(claims, subject):
+    """The stretches the subject's input declares, in order."""
+    return [c for c in claims if c.subject is subject]
+
+
 def claim_of(claims, subject):
-    return next((c for c in claims if c.subject is subject), None)
+    """The subject's first declared stretch; they share one phrase, so its figures and limit."""
+    declared = claims_of(claims, subject)
+    return declared[0] if declared else None
 
 
 def ranges_section(subject, points, claim):
@@ -200,16 +209,13 @@ def declared_section(description, claims, spans):
     for tool in description["tools"]:
         for given in tool["inputs"]:
             valid = range_text(given["valid"]["low"], given["valid"]["high"], given["unit"])
-            accurate = range_text(given["accurate"]["low"], given["accurate"]["high"],
-                                  given["unit"])
+            accurate = ", ".join(range_text(r["low"], r["high"], given["unit"])
+                                 for r in given["accurate"])
             if not valid and not accurate:
                 continue
-            claim = next((c for c in claims
-                          if (c.subject.tool, c.subject.input) == (tool["name"], given["key"])),
-                         None)
-            measured = ""
-            if claim is not None:
-                measured = around_text(spans[claim.subject], claim)
+            declared = [c for c in claims
+                        if (c.subject.tool, c.subject.input) == (tool["name"], given["key"])]
+            measured = ", ".join(around_text(spans[c.subject], c) for c in declared)
             rows.append([f'{tool["name"]} `{given["key"]}` {given["caption"]}',
                          f'{valid} ({given["valid_note"]})' if valid else "",
                          f'{accurate}: {given["accuracy"]}' if accurate else "", measured])
@@ -223,22 +229,25 @@ def around_text(points, claim):
 
 
 def other_runs_text(claims, spans):
-    """Where a declared figure holds its limit outside the one declared stretch."""
+    """Where a declared figure holds its limit outside every declared stretch."""
     lines = []
-    for claim in claims:
-        points = spans[claim.subject]
-        around = measure.run_around(points, claim)
-        others = [span_text(a.text, b.text, claim.subject.unit)
+    for subject in measure.SUBJECTS:
+        declared = claims_of(claims, subject)
+        if not declared:
+            continue
+        claim = declared[0]
+        points = spans[subject]
+        arounds = [measure.run_around(points, c) for c in declared]
+        others = [span_text(a.text, b.text, subject.unit)
                   for a, b in measure.runs(points, claim.figures, claim.limit)
-                  if (a, b) != around]
+                  if (a, b) not in arounds]
         if others:
-            lines.append(f"{claim.subject.title}: the {figures_label(claim.figures)} also hold "
+            lines.append(f"{subject.title}: the {figures_label(claim.figures)} also hold "
                          f"{claim.limit:g} % over {', '.join(others)}.")
     if not lines:
         return ""
-    return ("A declared range is one stretch of inputs, here the one around the tab's start "
-            "value; the figures hold their limit elsewhere too:\n\n"
-            + "\n".join(f"- {line}" for line in lines))
+    return ("The declared ranges are rounded inward from the measured runs; the figures also "
+            "hold their limit elsewhere:\n\n" + "\n".join(f"- {line}" for line in lines))
 
 
 def summary_section(claims, spans):
@@ -247,8 +256,8 @@ def summary_section(claims, spans):
         claim = claim_of(claims, subject)
         points = spans[subject]
         figures = claim.figures if claim else subject.claimed
-        declared = (f"{range_text(claim.low, claim.high, subject.unit)}"
-                    if claim else "none")
+        declared = ("; ".join(range_text(c.low, c.high, subject.unit)
+                              for c in claims_of(claims, subject)) or "none")
         rows.append([f"{subject.title}: {figures_label(figures)}", declared]
                     + [runs_text(subject, points, figures, limit) for limit in LIMITS]
                     + ["; ".join(f"{f.label} {worst_text(subject, points, f)}" for f in figures)])
@@ -285,7 +294,7 @@ def steam_sections(calc, root, claims, spans):
             curves = [("pipe tool's density", points, measure.DENSITY, "-")]
             curves.append(("steam tool's density", spans[measure.STEAM_TEMPERATURE],
                            measure.DENSITY, "--"))
-        plot = deviation_plot(root, plots[subject], subject, curves, claim,
+        plot = deviation_plot(root, plots[subject], subject, curves, claims_of(claims, subject),
                               logx=subject is measure.STEAM_PRESSURE)
         sample = measure.measure(calc, subject, REPRESENTATIVE[subject])
         out += [
@@ -296,7 +305,7 @@ def steam_sections(calc, root, claims, spans):
             ranges_section(subject, points, claim), "",
             f"![{subject.title}: deviation from IAPWS-IF97]({plot})", "",
             f"The plot is cut at {DEVIATION_AXIS[0]} % and +{DEVIATION_AXIS[1]} %; the dotted "
-            f"lines are ±{guide_limit(claim):g} %, the shaded band the declared range.", "",
+            f"lines are ±{guide_limit(claim):g} %, the shaded bands the declared ranges.", "",
             representative_section(subject, sample), "",
         ]
     return out
@@ -397,7 +406,7 @@ def write_page(calc, root, description, claims, spans):
         "`tests/accuracy/` checks the ends in every test run.", "",
         "## Summary", "",
         summary_section(claims, spans), "",
-        other_runs_text(claims, spans), "",
+        *([other_runs_text(claims, spans), ""] if other_runs_text(claims, spans) else []),
         "## Declared ranges", "",
         declared_section(description, claims, spans), "",
     ]
@@ -427,9 +436,10 @@ def report_ranges(claims, spans):
         if claim is None:
             print("    declared: none")
             continue
-        print(f"    declared {range_text(claim.low, claim.high, subject.unit)} "
-              f"({claim.phrase}); the measured run at {claim.limit:g} % around it: "
-              f"{around_text(points, claim)}")
+        for declared in claims_of(claims, subject):
+            print(f"    declared {range_text(declared.low, declared.high, subject.unit)} "
+                  f"({declared.phrase}); the measured run at {declared.limit:g} % around it: "
+                  f"{around_text(points, declared)}")
 
 
 def main(argv):

@@ -169,30 +169,35 @@ class ClaimError(Exception):
 
 
 def declared_claims(description):
-    """Every declared `accurate` range, with what its phrase promises. Fails on
-    one that nothing here measures or whose phrase states no percentage or names
-    no figure measured, since its truth could not be checked."""
+    """Every declared `accurate` range, with what its phrase promises; an input
+    may declare several stretches. Fails on one that nothing here measures or
+    whose phrase states no percentage or names no figure measured, since its
+    truth could not be checked."""
     subjects = {(s.tool, s.input): s for s in SUBJECTS}
     claims = []
     for tool in description["tools"]:
         for given in tool["inputs"]:
-            low, high = given["accurate"]["low"], given["accurate"]["high"]
-            if low is None and high is None:
-                continue
-            where = f'{tool["name"]} {given["key"]}'
-            subject = subjects.get((tool["name"], given["key"]))
-            if subject is None:
-                raise ClaimError(f"{where}: declares an accurate range that is not measured here")
-            if low is None or high is None:
-                raise ClaimError(f"{where}: an open end cannot be measured")
-            phrase = given["accuracy"]
-            percent = re.search(r"(\d+(?:\.\d+)?)\s*%", phrase)
-            figures = tuple(f for f in subject.figures if f.word in phrase)
-            if percent is None or not figures:
-                raise ClaimError(f"{where}: the phrase {phrase!r} must state a percentage and "
-                                 f"name figures among {[f.word for f in subject.figures]}")
-            claims.append(Claim(subject, low, high, phrase, float(percent.group(1)), figures))
+            for stretch in given["accurate"]:
+                claims.append(declared_claim(subjects, tool, given, stretch))
     return claims
+
+
+def declared_claim(subjects, tool, given, stretch):
+    """One declared stretch of an input, as a claim to check."""
+    low, high = stretch["low"], stretch["high"]
+    where = f'{tool["name"]} {given["key"]}'
+    subject = subjects.get((tool["name"], given["key"]))
+    if subject is None:
+        raise ClaimError(f"{where}: declares an accurate range that is not measured here")
+    if low is None or high is None:
+        raise ClaimError(f"{where}: an open end cannot be measured")
+    phrase = given["accuracy"]
+    percent = re.search(r"(\d+(?:\.\d+)?)\s*%", phrase)
+    figures = tuple(f for f in subject.figures if f.word in phrase)
+    if percent is None or not figures:
+        raise ClaimError(f"{where}: the phrase {phrase!r} must state a percentage and "
+                         f"name figures among {[f.word for f in subject.figures]}")
+    return Claim(subject, low, high, phrase, float(percent.group(1)), figures)
 
 
 def edges(calc, claim):
