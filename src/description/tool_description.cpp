@@ -30,24 +30,26 @@ const Choice* FindChoice(const InputDescription& input, std::string_view key) {
 
 namespace {
 
-// Appends a clause, with "；" after an earlier one unless it closed a sentence.
-void AddClause(std::string& text, std::string_view clause) {
+// Appends a clause after the separator, unless an earlier sentence ended on a
+// full stop and the separator would only repeat it.
+void AddClause(std::string& text, std::string_view clause, std::string_view separator) {
   constexpr std::string_view kFullStop = "。";
-  if (!text.empty() && !text.ends_with(kFullStop)) text += "；";
+  if (!text.empty() && !(text.ends_with(kFullStop) && separator == "；")) text += separator;
   text += clause;
 }
 
 }  // namespace
 
-std::string InputHint(const InputDescription& input) {
+std::string InputHint(const InputDescription& input, std::string_view separator) {
   std::string text(input.hint);
-  if (!input.unit.empty()) AddClause(text, "单位：" + std::string(input.unit));
+  if (!input.unit.empty()) AddClause(text, "单位：" + std::string(input.unit), separator);
   if (!input.accurate.empty()) {
     AddClause(text,
-              std::string(input.accuracy) + "的范围：" + RangeText(input.accurate, input.unit));
+              std::string(input.accuracy) + "的范围：" + RangeText(input.accurate, input.unit),
+              separator);
   }
   if (!input.valid.Unbounded()) {
-    AddClause(text, "有效范围：" + RangeText(input.valid, input.unit));
+    AddClause(text, "有效范围：" + RangeText(input.valid, input.unit), separator);
   }
   return text;
 }

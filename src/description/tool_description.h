@@ -86,8 +86,9 @@ std::size_t InputIndex(const ToolDescription& tool, std::string_view key);
 // The choice with this key; nullptr if none.
 const Choice* FindChoice(const InputDescription& input, std::string_view key);
 
-// Meaning, unit and the range where the figures hold, for a tooltip or a help line.
-std::string InputHint(const InputDescription& input);
+// Meaning, unit and the ranges where the figures hold and where the value makes
+// sense, as one help line ("；" between) or as a tooltip's lines ("\n").
+std::string InputHint(const InputDescription& input, std::string_view separator = "；");
 
 // A range as the user reads it, with the unit: "45~120℃", "不超过373.946℃".
 std::string RangeText(const Range& range, std::string_view unit);

@@ -214,7 +214,7 @@ QWidget* TabPage::build(const ControlRow& row) {
   widget->setGeometry(TwipRect(row.place));
   // What to type, in which unit, and where the figures hold, where the user types it.
   if (row.kind == ControlKind::Input || row.kind == ControlKind::List || IsChoiceButton(row.kind)) {
-    widget->setToolTip(Utf8(InputHint(inputOf(row))));
+    widget->setToolTip(Utf8(InputHint(inputOf(row), "\n")));
   }
   return widget;
 }
