@@ -43,10 +43,10 @@ struct InputDescription {
   std::string_view start_text;  // the box's text at start; for choices the key ticked, or empty
   std::string_view hint = {};   // what the value means, in a sentence
   Range valid = {};             // where the value makes physical sense
-  std::string_view valid_note = {};      // why values outside `valid` make none, in a phrase
+  std::string_view valid_note = {};  // why values outside `valid` make none, in a phrase
   // Where the figures keep the accuracy `accuracy` states: one or more stretches.
   std::span<const Range> accurate = {};
-  std::string_view accuracy = {};  // what holds inside `accurate`, in a phrase
+  std::string_view accuracy = {};        // what holds inside `accurate`, in a phrase
   std::string_view list = {};            // items of a drop-down list, one blank between
   bool list_only = false;                // the list's items are the only texts the tool knows
   std::span<const Choice> choices = {};  // the only values; empty: any text
