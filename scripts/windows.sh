@@ -31,9 +31,9 @@ WINDOWS_CORE_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 cmak
   googletest libcli11-dev nlohmann-json3-dev)
 # The window's cross-build also runs Debian's Qt tools (moc, rcc) and the picture renderer.
 WINDOWS_UI_PACKAGES=(qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n)
-# Wine on a virtual display, Wine's own fonts (the frame's buttons, Tahoma), a
-# Song face standing in for SimSun and a sans-serif one for Microsoft YaHei.
-WINE_PACKAGES=(wine wine64 xvfb xauth fontconfig fonts-wine fonts-arphic-uming fonts-wqy-microhei)
+# Wine on a virtual display, Wine's own fonts (the frame's buttons, Tahoma; kept
+# apart from this machine's fonts), and a Song face standing in for SimSun.
+WINE_PACKAGES=(wine wine64 xvfb xauth fontconfig fonts-wine fonts-arphic-uming)
 
 CACHE_ROOT="${XDG_CACHE_HOME:-$HOME/.cache}/vapentis"
 
@@ -152,7 +152,7 @@ windows_version() {
 # Wine does not find them by itself), Chinese fonts under the names Windows has,
 # and the font folder of the tests' offscreen platform (Wine hides QT_* variables,
 # so it goes into the prefix's environment).
-WINE_PREFIX_SETTINGS_VERSION=2
+WINE_PREFIX_SETTINGS_VERSION=3
 prepare_wine() {
   ensure_packages "${WINE_PACKAGES[@]}"
   export WINEPREFIX="$ROOT/build/wine-prefix" WINEDEBUG=-all
@@ -171,10 +171,9 @@ prepare_wine() {
     fi
   done
   cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
-  local song_dir song_face sans_face
+  local song_dir song_face
   song_dir=$(dirname "$(fc-match -f '%{file}' 'AR PL UMing CN')")
   song_face=$(fc-match -f '%{family[0]}' 'AR PL UMing CN')
-  sans_face=$(fc-match -f '%{family[0]}' 'WenQuanYi Micro Hei')
   {
     printf 'Windows Registry Editor Version 5.00\r\n\r\n'
     printf '[HKEY_CURRENT_USER\\Environment]\r\n"QT_QPA_FONTDIR"="%s"\r\n\r\n' \
@@ -182,8 +181,10 @@ prepare_wine() {
     printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Decorated"="N"\r\n\r\n'
     printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
     local name
-    for name in SimSun 宋体 NSimSun 新宋体; do printf '"%s"="%s"\r\n' "$name" "$song_face"; done
-    for name in "Microsoft YaHei" 微软雅黑; do printf '"%s"="%s"\r\n' "$name" "$sans_face"; done
+    # Qt falls back to these for Chinese in the platform's menu font.
+    for name in SimSun 宋体 NSimSun 新宋体 "Microsoft YaHei" 微软雅黑; do
+      printf '"%s"="%s"\r\n' "$name" "$song_face"
+    done
   } | { printf '\xFF\xFE'; iconv -f UTF-8 -t UTF-16LE; } >"$WINEPREFIX/vapentis-settings.reg"
   wine reg import "$(winepath -w "$WINEPREFIX/vapentis-settings.reg")" >/dev/null 2>&1
   wineserver -w
