@@ -144,7 +144,9 @@ take_screenshot() {
     window=$(xdotool search --name 'VapentisKOVALT2.0---Ardelle' 2>/dev/null | head -n 1) || true
   done
   sleep 2
-  local X Y WIDTH HEIGHT SCREEN
+  # Set by xdotool's --shell output, SCREEN and WINDOW unused.
+  # shellcheck disable=SC2034
+  local X Y WIDTH HEIGHT SCREEN WINDOW
   eval "$(xdotool getwindowgeometry --shell "$window")"
   # The window is 753 x 500 pixels at 100 % (11300 x 7500 twips), Wine's frame included.
   local expected_width=$((753 * percent / 100))
@@ -207,7 +209,7 @@ check_installer() {
     [ -f "$file" ] || windows_check_failed "the installer did not write $file" || return 1
   done
   local registered
-  registered=$(wine reg query "$key" 2>/dev/null | tr -d '\r')
+  registered=$(wine reg query "$key" 2>/dev/null | tr -d '\r') || true
   for value in "DisplayName    REG_SZ    Vapentis" "Publisher    REG_SZ    Ardelle" \
     "UninstallString    REG_SZ    \"C:\\users\\$(id -un)\\AppData\\Local\\Programs\\Vapentis\\uninstall.exe\"" \
     "QuietUninstallString"; do
@@ -215,7 +217,7 @@ check_installer() {
       windows_check_failed "the uninstall entry lacks $value: $registered" || return 1
   done
   local installed_out
-  installed_out=$(wine "$install_dir/vapentis-calc.exe" sizing)
+  installed_out=$(wine "$install_dir/vapentis-calc.exe" sizing) || true
   [ "$installed_out" = "$("$linux_calc" sizing)" ] ||
     windows_check_failed "the installed vapentis-calc says: $installed_out" || return 1
   echo "installed silently into $install_dir; the installed vapentis-calc says:"
