@@ -30,15 +30,32 @@ class RequestParser {
  public:
   using json = nlohmann::json;
 
-  // False when the line is not JSON; error() then says why.
+  // False when the line is not JSON; error() then says why. A number beyond
+  // the range of a double is no error here: like an option's text it reaches
+  // ParseNumber as written, which reports the overflow for its input.
   bool Parse(std::string_view line) {
-    line_ = line;
-    scan_ = 0;
-    depth_ = 0;
-    top_is_object_ = false;
-    used_ = 0;
-    error_.clear();
-    return json::sax_parse(line.data(), line.data() + line.size(), this);
+    beyond_range_.clear();
+    std::string_view text = line;
+    while (true) {
+      line_ = text;
+      scan_ = 0;
+      depth_ = 0;
+      top_is_object_ = false;
+      used_ = 0;
+      error_.clear();
+      overflow_ = std::string_view::npos;
+      if (json::sax_parse(text.data(), text.data() + text.size(), this)) return true;
+      if (overflow_ == std::string_view::npos) return false;
+      // Parse again with the number masked by a 0 of the same width; its text is kept.
+      if (text.data() != masked_.data()) {
+        masked_.assign(line);
+        text = masked_;
+      }
+      beyond_range_.emplace_back(overflow_, masked_.substr(overflow_, overflow_token_.size()));
+      masked_.replace(overflow_, overflow_token_.size(), overflow_token_.size(), ' ');
+      masked_[overflow_] = '0';
+      text = masked_;
+    }
   }
 
   bool top_is_object() const { return top_is_object_; }
@@ -85,9 +102,15 @@ class RequestParser {
     if (depth_ == 1) key_.assign(key);
     return true;
   }
-  bool parse_error(std::size_t /*position*/, const std::string& /*last_token*/,
+  bool parse_error(std::size_t position, const std::string& last_token,
                    const nlohmann::detail::exception& ex) {
-    error_ = ex.what();
+    constexpr int kNumberOverflow = 406;
+    const std::size_t start = line_.rfind(last_token, position);
+    if (ex.id == kNumberOverflow && start != std::string_view::npos && !last_token.empty()) {
+      overflow_ = start;
+      overflow_token_ = last_token;
+    }
+    error_ = "第" + std::to_string(position) + "个字节附近有误";
     return false;
   }
 
@@ -125,10 +148,17 @@ class RequestParser {
       ++i;
     }
     scan_ = i;
+    for (const auto& [at, text] : beyond_range_) {
+      if (at == start) return text;
+    }
     return line_.substr(start, i - start);
   }
 
   std::string_view line_;
+  std::string masked_;  // the line with numbers beyond the range masked, when it has any
+  std::vector<std::pair<std::size_t, std::string>> beyond_range_;  // where, and the text
+  std::size_t overflow_ = std::string_view::npos;
+  std::string overflow_token_;
   std::size_t scan_ = 0;
   int depth_ = 0;
   bool top_is_object_ = false;
@@ -164,6 +194,8 @@ std::string ChoiceList(const InputDescription& input) {
   }
   return list;
 }
+
+std::string QuotedKey(const InputDescription& input) { return "“" + std::string(input.key) + "”"; }
 
 bool IsBlank(std::string_view line) {
   return line.find_first_not_of(" \t\r") == std::string_view::npos;
@@ -221,11 +253,21 @@ class LineEvaluator {
       given_[i] = true;
       texts_[i] = field.text;
     }
+    const InputDescription* unread = nullptr;
+    if (std::string problem = SettleChoices(*tool, texts_, given_, QuotedKey, &unread);
+        !problem.empty()) {
+      json.Key("tool");
+      json.String(tool->name);
+      return Fail(json, kUnreadInput, problem, unread != nullptr ? unread->key : "");
+    }
 
     try {
       const ToolOutcome output = tool->calculate(texts_, '.');
       WriteResultMembers(json, *tool, texts_, output, RangeWarnings(*tool, texts_));
-      return true;
+      if (output.unmatched_input.empty()) return true;
+      // The lines without values stand as the window shows them, and the line counts as failed.
+      WriteError(json, kNotInList, output.notice, output.unmatched_input);
+      return false;
     } catch (const CalcFailure& failure) {
       WriteFailureMembers(json, *tool, texts_, failure, RangeWarnings(*tool, texts_));
       return false;

@@ -1,7 +1,11 @@
 #include "cli/calc_command.h"
 
 #include <CLI/CLI.hpp>
+#include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "catalog/tool_catalog.h"
@@ -23,13 +27,16 @@ constexpr const char* kMainFooter =
     "每个选项的缺省值就是窗口中输入框的初始文字。\n"
     "输出：默认为窗口中的结果行，每行一行；--json 输出一个JSON对象"
     "（tool、inputs、figures、lines）。失败时在标准错误输出失败的原因"
-    "（--json 时为 {\"error\":{\"kind\",\"message\",\"input\"}}）。\n"
+    "（--json 时为 {\"error\":{\"kind\",\"message\",\"input\"}}）。"
+    "输入超出其有效范围或精度范围时给出提醒（--json 时为 \"warnings\"），不改变结果和退出码。\n"
     "退出码：0 成功；1 计算失败，或批处理中有失败的行；2 命令行用法错误。";
 
 constexpr const char* kToolFooter =
     "小数点为英文句点“.”。--json 输出 {\"tool\",\"inputs\",\"figures\",\"lines\"}，"
     "figures 中每个数值均为JSON数字。\n"
-    "退出码：0 成功；1 计算失败（原因写到标准错误）；2 命令行用法错误。";
+    "只在某一方式下读取的输入（如 steam 的 --temperature）自动选定该方式；"
+    "与所选方式不符的输入是用法错误。\n"
+    "退出码：0 成功；1 计算失败，或规格不在列表中（原因写到标准错误）；2 命令行用法错误。";
 
 constexpr const char* kBatchFooter =
     "标准输入每行一个JSON对象，例如 {\"tool\":\"sizing\",\"throughput\":\"5\",\"feed\":10}："
@@ -40,8 +47,9 @@ constexpr const char* kBatchFooter =
     "失败的行带 \"error\":{\"kind\",\"message\",\"input\"}，之后的行照常计算。空行跳过；"
     "超过1 MiB的行不读取并报错。\n"
     "kind：NotANumber、DivisionByZero、Overflow、InvalidArgument（计算失败）；"
+    "NotInList（规格不在列表中，结果行照常给出）；"
     "MalformedJson、NotAnObject、MissingTool、UnknownTool、UnknownInput、DuplicateInput、"
-    "InvalidInputValue、LineTooLong（请求有误）。\n"
+    "InvalidInputValue、UnreadInput、LineTooLong（请求有误）。\n"
     "退出码：每一行都成功为0，否则为1（失败的行数写到标准错误）。";
 
 // What --help says of an input: its caption, meaning, unit and accuracy, and
@@ -68,16 +76,29 @@ std::string OptionHelp(const InputDescription& input) {
 struct ToolCommand {
   const ToolDescription* tool = nullptr;
   CLI::App* app = nullptr;
+  std::vector<CLI::Option*> options;  // one per input, in the tool's order
   std::vector<std::string> texts;
   bool json = false;
 };
 
+constexpr std::string_view kProgram = "vapentis-calc";
+
+// "vapentis-calc sizing：", or "vapentis-calc：" for the program as a whole.
+std::string Prefix(const CLI::App* subcommand) {
+  std::string prefix(kProgram);
+  if (subcommand != nullptr) prefix += " " + subcommand->get_name();
+  return prefix + "：";
+}
+
+std::string Prefix(const ToolCommand* command) {
+  return Prefix(command != nullptr ? command->app : nullptr);
+}
+
 // Plain output gives each warning a line of standard error, before the result.
 void PrintWarnings(const ToolCommand& command, const std::vector<std::string>& warnings,
                    std::ostream& err) {
-  for (const std::string& warning : warnings) {
-    err << "vapentis-calc " << command.tool->name << "：注意：" << warning << '\n';
-  }
+  for (const std::string& warning : warnings)
+    err << Prefix(&command) << "注意：" << warning << '\n';
 }
 
 void ReportFailure(const ToolCommand& command, const CalcFailure& failure,
@@ -91,11 +112,10 @@ void ReportFailure(const ToolCommand& command, const CalcFailure& failure,
     return;
   }
   PrintWarnings(command, warnings, err);
-  err << "vapentis-calc " << command.tool->name << "：" << failure.what();
-  for (std::size_t i = 0; i < command.tool->inputs.size(); ++i) {
-    if (command.tool->inputs[i].key == failure.input()) {
-      err << "（" << OptionName(command.tool->inputs[i]) << " \"" << command.texts[i] << "\"）";
-    }
+  err << Prefix(&command) << failure.message();
+  const std::size_t i = InputIndex(*command.tool, failure.input());
+  if (i < command.tool->inputs.size()) {
+    err << "（" << OptionName(command.tool->inputs[i]) << " \"" << command.texts[i] << "\"）";
   }
   err << '\n';
 }
@@ -109,19 +129,21 @@ int RunTool(const ToolCommand& command, std::ostream& out, std::ostream& err) {
     ReportFailure(command, failure, warnings, err);
     return kExitFailure;
   }
+  const bool matched = output.unmatched_input.empty();
   if (command.json) {
     JsonWriter json;
     json.BeginObject();
     WriteResultMembers(json, *command.tool, command.texts, output, warnings);
+    if (!matched) WriteError(json, kNotInList, output.notice, output.unmatched_input);
     json.EndObject();
-    out << json.text() << '\n';
+    (matched ? out : err) << json.text() << '\n';
   } else {
     PrintWarnings(command, warnings, err);
+    // The lines without values still show, as the window shows them.
     WriteLines(out, output);
-    if (!output.notice.empty())
-      err << "vapentis-calc " << command.tool->name << "：" << output.notice << '\n';
+    if (!matched) err << Prefix(&command) << output.notice << '\n';
   }
-  return kExitSuccess;
+  return matched ? kExitSuccess : kExitFailure;
 }
 
 int RunBatchCommand(std::istream& in, std::ostream& out, std::ostream& err) {
@@ -137,13 +159,125 @@ int RunBatchCommand(std::istream& in, std::ostream& out, std::ostream& err) {
   return kExitSuccess;
 }
 
+std::string Joined(const std::vector<std::string>& words) {
+  std::string text;
+  for (const std::string& word : words) text += (text.empty() ? "" : "、") + word;
+  return text;
+}
+
+// Help in Chinese: the labels CLI11 prints around the options and subcommands.
+std::shared_ptr<CLI::Formatter> ChineseFormatter() {
+  auto formatter = std::make_shared<CLI::Formatter>();
+  const std::pair<const char*, const char*> kLabels[] = {
+      {"Usage", "用法"},         {"OPTIONS", "选项"},  {"SUBCOMMAND", "子命令"},
+      {"SUBCOMMANDS", "子命令"}, {"REQUIRED", "必填"}, {"Positionals", "参数"},
+  };
+  for (const auto& [key, label] : kLabels) formatter->label(key, label);
+  formatter->column_width(34);
+  return formatter;
+}
+
+// A subcommand listed, its help flag grouped and worded as the rest, its
+// unknown words left for this program to report.
+void SubcommandDefaults(CLI::App* subcommand) {
+  subcommand->group("子命令");
+  subcommand->option_defaults()->group("选项");
+  subcommand->set_help_flag("-h,--help", "显示帮助并退出");
+  subcommand->allow_extras();
+}
+
+// A usage error: what is wrong, in Chinese, then the help of the command it concerns.
+struct UsageError {
+  std::string message;
+  const CLI::App* subcommand = nullptr;  // nullptr: the program as a whole
+};
+
+// The option named at the start of a CLI11 message ("--feed: ...").
+std::string OptionOfMessage(const std::string& what) {
+  const std::size_t colon = what.find(':');
+  return colon == std::string::npos ? std::string{} : what.substr(0, colon);
+}
+
+// CLI11's own errors, said in Chinese.
+std::string TranslateParseError(const CLI::ParseError& e, const ToolCommand* command) {
+  const std::string what = e.what();
+  const std::string option = OptionOfMessage(what);
+  if (dynamic_cast<const CLI::ValidationError*>(&e) != nullptr && command != nullptr) {
+    for (std::size_t i = 0; i < command->options.size(); ++i) {
+      if (command->options[i]->check_name(option)) {
+        std::vector<std::string> keys;
+        for (const Choice& choice : command->tool->inputs[i].choices) keys.emplace_back(choice.key);
+        return option + " 只能取 " + Joined(keys) + " 之一";
+      }
+    }
+  }
+  if (dynamic_cast<const CLI::ArgumentMismatch*>(&e) != nullptr) {
+    if (what.find("missing") != std::string::npos) return option + " 后面缺少取值";
+    return option + " 只能给出一次";
+  }
+  return "命令行有误（" + what + "）";
+}
+
+// The arguments CLI11 left over: an unknown subcommand or option, or a stray value.
+std::optional<UsageError> LeftOverProblem(CLI::App& app, const ToolCommand* command,
+                                          CLI::App* chosen) {
+  const std::vector<std::string> left = chosen != nullptr ? chosen->remaining() : app.remaining();
+  if (left.empty()) return std::nullopt;
+  const std::string& first = left.front();
+  const bool looks_like_option = first.rfind("-", 0) == 0;
+  if (chosen == nullptr && !looks_like_option) {
+    std::vector<std::string> names;
+    for (const CLI::App* sub : app.get_subcommands({})) names.push_back(sub->get_name());
+    std::string message = "没有子命令“" + first + "”";
+    if (const std::string_view near = NearestName(first, names); !near.empty()) {
+      message += "：您是否想输入 " + std::string(near) + "？";
+    } else {
+      message += "。";
+    }
+    return UsageError{message + "可用的子命令：" + Joined(names), nullptr};
+  }
+  if (!looks_like_option) {
+    std::string message = "多余的参数“" + first + "”：输入要写成选项";
+    if (command != nullptr && !command->tool->inputs.empty()) {
+      message += "，如 " + OptionName(command->tool->inputs.front()) + " " + first;
+    }
+    return UsageError{message, chosen};
+  }
+  std::vector<std::string> names;
+  if (chosen != nullptr) {
+    for (const CLI::Option* option : chosen->get_options()) {
+      for (const std::string& name : option->get_lnames()) names.push_back("--" + name);
+    }
+  }
+  const std::string typed = first.substr(0, first.find('='));
+  std::string message = "未知的选项 " + typed;
+  if (const std::string_view near = NearestName(typed, names); !near.empty()) {
+    message = typed + "：您是否想输入 " + std::string(near) + "？";
+  }
+  return UsageError{message, chosen};
+}
+
+// Options that the chosen mode does not read, or that need different modes.
+std::optional<UsageError> ChoiceProblem(ToolCommand& command) {
+  std::vector<bool> given;
+  for (const CLI::Option* option : command.options) given.push_back(option->count() > 0);
+  std::string problem = SettleChoices(*command.tool, command.texts, given, OptionName);
+  if (problem.empty()) return std::nullopt;
+  return UsageError{problem, command.app};
+}
+
 }  // namespace
 
 int RunCalc(int argc, const char* const* argv, std::istream& in, std::ostream& out,
             std::ostream& err) {
-  CLI::App app{"Vapentis 命令行计算：与窗口程序同样的计算、同样的结果。", "vapentis-calc"};
-  app.require_subcommand(1);
-  app.set_version_flag("--version", "vapentis-calc " VAPENTIS_VERSION);
+  CLI::App app{"Vapentis 命令行计算：与窗口程序同样的计算、同样的结果。", std::string(kProgram)};
+  app.formatter(ChineseFormatter());
+  app.option_defaults()->group("选项");
+  app.set_help_flag("-h,--help", "显示帮助并退出");
+  app.set_version_flag("--version", "vapentis-calc " VAPENTIS_VERSION, "显示版本并退出");
+  // Unknown words are reported here, in Chinese, with a guess at what was meant.
+  app.allow_extras();
+  app.require_subcommand(0, 1);
   app.footer(kMainFooter);
 
   std::vector<ToolCommand> commands(Tools().size());
@@ -152,6 +286,7 @@ int RunCalc(int argc, const char* const* argv, std::istream& in, std::ostream& o
     command.tool = Tools()[t];
     command.app =
         app.add_subcommand(std::string(command.tool->name), std::string(command.tool->summary));
+    SubcommandDefaults(command.app);
     command.app->footer(kToolFooter);
     command.texts.reserve(command.tool->inputs.size());
     for (const InputDescription& input : command.tool->inputs)
@@ -160,24 +295,50 @@ int RunCalc(int argc, const char* const* argv, std::istream& in, std::ostream& o
       const InputDescription& input = command.tool->inputs[i];
       CLI::Option* option =
           command.app->add_option(OptionName(input), command.texts[i], OptionHelp(input))
-              ->type_name("TEXT")
+              ->type_name("值")
               ->capture_default_str();
       if (!input.choices.empty()) {
         std::vector<std::string> keys;
         for (const Choice& choice : input.choices) keys.emplace_back(choice.key);
         option->check(CLI::IsMember(keys));
       }
+      command.options.push_back(option);
     }
     command.app->add_flag("--json", command.json, "输出一个JSON对象，而不是结果行");
   }
   CLI::App* describe = app.add_subcommand(
       "describe", "以一个JSON对象列出每个工具及其输入：键、标题、单位、初始文字、提示和范围");
+  SubcommandDefaults(describe);
   CLI::App* batch = app.add_subcommand(
       "batch", "批处理：从标准输入读取JSON Lines，每行一个计算，每行输出一个JSON结果");
+  SubcommandDefaults(batch);
   batch->footer(kBatchFooter);
 
+  const auto chosen_command = [&]() -> ToolCommand* {
+    for (ToolCommand& command : commands) {
+      if (command.app->parsed()) return &command;
+    }
+    return nullptr;
+  };
+  const auto chosen_app = [&]() -> CLI::App* {
+    for (CLI::App* sub : {describe, batch}) {
+      if (sub->parsed()) return sub;
+    }
+    ToolCommand* command = chosen_command();
+    return command != nullptr ? command->app : nullptr;
+  };
+
+  std::optional<UsageError> usage;
   try {
     app.parse(argc, argv);
+    ToolCommand* command = chosen_command();
+    usage = LeftOverProblem(app, command, chosen_app());
+    if (!usage && chosen_app() == nullptr) {
+      std::vector<std::string> names;
+      for (const CLI::App* sub : app.get_subcommands({})) names.push_back(sub->get_name());
+      usage = UsageError{"请给出子命令：" + Joined(names), nullptr};
+    }
+    if (!usage && command != nullptr) usage = ChoiceProblem(*command);
   } catch (const CLI::CallForHelp& e) {
     return app.exit(e, out, err);
   } catch (const CLI::CallForAllHelp& e) {
@@ -185,7 +346,12 @@ int RunCalc(int argc, const char* const* argv, std::istream& in, std::ostream& o
   } catch (const CLI::CallForVersion& e) {
     return app.exit(e, out, err);
   } catch (const CLI::ParseError& e) {
-    err << "vapentis-calc：用法错误：" << e.what() << "\n\n" << app.help();
+    usage = UsageError{TranslateParseError(e, chosen_command()), chosen_app()};
+  }
+  if (usage) {
+    err << Prefix(usage->subcommand) << "用法错误：" << usage->message << "\n\n"
+        << (usage->subcommand != nullptr ? usage->subcommand->help(std::string(kProgram))
+                                         : app.help());
     return kExitUsage;
   }
 
@@ -198,10 +364,8 @@ int RunCalc(int argc, const char* const* argv, std::istream& in, std::ostream& o
     WriteDescriptions(json);
     json.EndObject();
     out << json.text() << '\n';
-  } else {
-    for (const ToolCommand& command : commands) {
-      if (command.app->parsed()) code = RunTool(command, out, err);
-    }
+  } else if (ToolCommand* command = chosen_command()) {
+    code = RunTool(*command, out, err);
   }
   out.flush();
   if (!out) {

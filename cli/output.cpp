@@ -191,7 +191,6 @@ void WriteToolAndInputs(JsonWriter& json, const ToolDescription& tool,
   json.EndObject();
 }
 
-
 void WriteWarnings(JsonWriter& json, std::span<const std::string> warnings) {
   if (warnings.empty()) return;
   json.Key("warnings");
@@ -218,10 +217,6 @@ void WriteResultMembers(JsonWriter& json, const ToolDescription& tool,
   for (const std::string& line : output.lines) json.String(line);
   json.EndArray();
   WriteWarnings(json, warnings);
-  if (!output.notice.empty()) {
-    json.Key("notice");
-    json.String(output.notice);
-  }
 }
 
 void WriteFailureMembers(JsonWriter& json, const ToolDescription& tool,
@@ -229,7 +224,7 @@ void WriteFailureMembers(JsonWriter& json, const ToolDescription& tool,
                          std::span<const std::string> warnings) {
   WriteToolAndInputs(json, tool, texts);
   WriteWarnings(json, warnings);
-  WriteError(json, KindName(failure.kind()), failure.what(), failure.input());
+  WriteError(json, KindName(failure.kind()), failure.message(), failure.input());
 }
 
 void WriteError(JsonWriter& json, std::string_view kind, std::string_view message,

@@ -13,7 +13,7 @@
 
 namespace vapentis::cli {
 
-// Failure kinds of a batch line that are not failures of a calculation.
+// Failure kinds of a command or batch line that are not failures of a calculation.
 inline constexpr std::string_view kMalformedJson = "MalformedJson";
 inline constexpr std::string_view kNotAnObject = "NotAnObject";
 inline constexpr std::string_view kMissingTool = "MissingTool";
@@ -22,6 +22,9 @@ inline constexpr std::string_view kUnknownInput = "UnknownInput";
 inline constexpr std::string_view kDuplicateInput = "DuplicateInput";
 inline constexpr std::string_view kInvalidInputValue = "InvalidInputValue";
 inline constexpr std::string_view kLineTooLong = "LineTooLong";
+inline constexpr std::string_view kUnreadInput = "UnreadInput";
+// A text of a list-only input that is not in the list: the lines show without values.
+inline constexpr std::string_view kNotInList = "NotInList";
 
 // Compact JSON built into one string, reused from record to record; a batch
 // writes a million of them, so this avoids a document per record. UTF-8 is
@@ -60,7 +63,7 @@ class JsonWriter {
 void WriteLines(std::ostream& out, const ToolOutcome& output);
 
 // "tool", "inputs" (every input's text, in the tool's order), "figures",
-// "lines" and, when there are any, "warnings" and "notice".
+// "lines" and, when there are any, "warnings".
 void WriteResultMembers(JsonWriter& json, const ToolDescription& tool,
                         std::span<const std::string> texts, const ToolOutcome& output,
                         std::span<const std::string> warnings);

@@ -1,8 +1,11 @@
-// How the command line names a tool's inputs and fills those not given.
+// How the command line names a tool's inputs, fills those not given, settles
+// which choice a ticked input takes, and guesses what a mistyped name meant.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "description/tool_description.h"
 
@@ -14,5 +17,18 @@ std::string OptionName(const InputDescription& input);
 // The text of an input left out: the window's start text, or the first choice
 // where the window starts with none ticked.
 std::string_view DefaultText(const InputDescription& input);
+
+// Settles the ticked inputs from what was given: an input read only under one
+// choice picks that choice when its chooser was not given. Returns why the
+// given inputs cannot go together, naming them with `name`; empty when they can.
+// The problem blames the input that is not read, in `blamed` if not null.
+std::string SettleChoices(const ToolDescription& tool, std::vector<std::string>& texts,
+                          const std::vector<bool>& given,
+                          std::string (*name)(const InputDescription& input),
+                          const InputDescription** blamed = nullptr);
+
+// The candidate closest to a mistyped word, if it is close enough to have been
+// meant; empty otherwise.
+std::string_view NearestName(std::string_view typed, std::span<const std::string> candidates);
 
 }  // namespace vapentis::cli

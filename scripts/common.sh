@@ -9,6 +9,16 @@ export DEBIAN_FRONTEND=noninteractive
 BUILD_PACKAGES=(g++ cmake ninja-build libgtest-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n
   libqt6svg6 fonts-arphic-uming fontconfig libcli11-dev nlohmann-json3-dev)
 
+# What the window alone needs to build and to look right: compiler, build tools,
+# Qt with its SVG module and Chinese texts, and a CJK font.
+PROGRAM_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libqt6svg6 qt6-translations-l10n
+  fonts-arphic-uming fontconfig)
+# Debian's own Python, which sees the python3-* packages apt installs; a python3
+# found earlier on PATH (pyenv's, say) may not.
+DEBIAN_PYTHON=/usr/bin/python3
+# What the check of the declared accuracy ranges needs: IAPWS-IF97 for Python.
+ACCURACY_PACKAGES=(python3 python3-iapws)
+
 # Installs those of the given Debian packages that are missing.
 ensure_packages() {
   local missing=() pkg

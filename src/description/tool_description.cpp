@@ -41,8 +41,8 @@ std::string InputHint(const InputDescription& input) {
   std::string text(input.hint);
   if (!input.unit.empty()) AddClause(text, "单位：" + std::string(input.unit));
   if (!input.accurate.Unbounded()) {
-    AddClause(text, std::string(input.accuracy) + "的范围：" +
-                        RangeText(input.accurate, input.unit));
+    AddClause(text,
+              std::string(input.accuracy) + "的范围：" + RangeText(input.accurate, input.unit));
   }
   if (!input.valid.Unbounded()) {
     AddClause(text, "有效范围：" + RangeText(input.valid, input.unit));
@@ -72,8 +72,7 @@ bool IsRead(const ToolDescription& tool, const InputDescription& input,
 }
 
 std::vector<std::string> RangeWarnings(const ToolDescription& tool,
-                                       std::span<const std::string> texts,
-                                       char decimal_separator) {
+                                       std::span<const std::string> texts, char decimal_separator) {
   std::vector<std::string> warnings;
   for (std::size_t i = 0; i < tool.inputs.size() && i < texts.size(); ++i) {
     const InputDescription& input = tool.inputs[i];

@@ -37,17 +37,17 @@ struct Condition {
 };
 
 struct InputDescription {
-  std::string_view key;            // the command-line name and the failure tag
-  std::string_view caption;        // the label beside the window's box
-  std::string_view unit;           // the unit of the value, as the window writes it; empty if none
-  std::string_view start_text;     // the box's text at start; for choices the key ticked, or empty
-  std::string_view hint = {};      // what the value means, in a sentence
-  Range valid = {};                  // where the value makes physical sense
-  std::string_view valid_note = {};  // why values outside `valid` make none, in a phrase
-  Range accurate = {};               // where the figures keep the accuracy `accuracy` states
-  std::string_view accuracy = {};    // what holds inside `accurate`, in a phrase
-  std::string_view list = {};      // items of a drop-down list, one blank between
-  bool list_only = false;          // the list's items are the only texts the tool knows
+  std::string_view key;         // the command-line name and the failure tag
+  std::string_view caption;     // the label beside the window's box
+  std::string_view unit;        // the unit of the value, as the window writes it; empty if none
+  std::string_view start_text;  // the box's text at start; for choices the key ticked, or empty
+  std::string_view hint = {};   // what the value means, in a sentence
+  Range valid = {};             // where the value makes physical sense
+  std::string_view valid_note = {};      // why values outside `valid` make none, in a phrase
+  Range accurate = {};                   // where the figures keep the accuracy `accuracy` states
+  std::string_view accuracy = {};        // what holds inside `accurate`, in a phrase
+  std::string_view list = {};            // items of a drop-down list, one blank between
+  bool list_only = false;                // the list's items are the only texts the tool knows
   std::span<const Choice> choices = {};  // the only values; empty: any text
   bool choice_required = false;          // the window needs one ticked to calculate
   Condition read_when = {};

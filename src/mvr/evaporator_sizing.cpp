@@ -90,7 +90,8 @@ SizingResult SizeEvaporator(const SizingInputs& in) {
   const double cf = ParseInput(in.feed_concentration, kFeedConcentrationInput, sep);
   const double cp = ParseInput(in.product_concentration, kProductConcentrationInput, sep);
   const double ratio = c.div(cf, cp);
-  c.check();
+  c.check(cp == 0 ? Blame{kProductConcentrationInput, "最终出料浓度为零，无法计算浓缩比"}
+                  : Blame{});
   const double q = c.sub(1, ratio);
   c.check();
   const double t = ParseInput(in.throughput, kThroughputInput, sep);
@@ -108,7 +109,7 @@ SizingResult SizeEvaporator(const SizingInputs& in) {
   c.check();
   r.power_kwh_per_h = p;
   r.power_kwh_per_t = RoundHalfEven(c.div(p, t), 1);
-  c.check();
+  c.check(t == 0 ? Blame{kThroughputInput, "处理量为零，无法计算每吨水电耗"} : Blame{});
 
   if (app) {
     r.application_code = app->code;

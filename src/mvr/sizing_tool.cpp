@@ -16,6 +16,8 @@ constexpr std::array kInputs = {
         .unit = "吨/小时",
         .start_text = "5",
         .hint = "每小时送入蒸发器的原液量",
+        .valid = {0},
+        .valid_note = "处理量不能为负",
     },
     InputDescription{
         .key = kFeedConcentrationInput,
@@ -23,6 +25,8 @@ constexpr std::array kInputs = {
         .unit = "%",
         .start_text = "10",
         .hint = "原液中溶质的质量分数；只有它与出料浓度之比参与计算",
+        .valid = {0, 100},
+        .valid_note = "质量分数在0到100%之间",
     },
     InputDescription{
         .key = kProductConcentrationInput,
@@ -30,6 +34,8 @@ constexpr std::array kInputs = {
         .unit = "%",
         .start_text = "40",
         .hint = "蒸发后出料中溶质的质量分数",
+        .valid = {0, 100},
+        .valid_note = "质量分数在0到100%之间",
     },
     InputDescription{
         .key = kApplicationInput,

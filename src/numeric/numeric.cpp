@@ -10,9 +10,16 @@
 
 namespace vapentis {
 
-CalcFailure::CalcFailure(Kind kind, std::string input) : kind_(kind), input_(std::move(input)) {}
+CalcFailure::CalcFailure(Kind kind, std::string input, std::string cause)
+    : kind_(kind), input_(std::move(input)), cause_(std::move(cause)) {}
 
 const char* CalcFailure::what() const noexcept { return FailureMessage(kind_).data(); }
+
+std::string CalcFailure::message() const {
+  std::string text(FailureMessage(kind_));
+  if (!cause_.empty()) text += cause_ + "。";
+  return text;
+}
 
 std::string_view FailureMessage(CalcFailure::Kind kind) {
   switch (kind) {
@@ -186,6 +193,11 @@ double ParseNumber(std::string_view text, char decimal_separator) {
   if (ReadAscii(text, decimal_separator, value)) return value;
   if (IsAscii(text) || !ReadAscii(FoldToAscii(text), decimal_separator, value)) NotANumber();
   return value;
+}
+
+CalcFailure Blamed(const CalcFailure& failure, Blame blame) {
+  if (!failure.input().empty() || blame.input.empty()) return failure;
+  return CalcFailure(failure.kind(), std::string(blame.input), std::string(blame.cause));
 }
 
 double ParseInput(std::string_view text, std::string_view input, char decimal_separator) {
@@ -376,12 +388,14 @@ double Checked::log(double x) {
   return std::log(x);
 }
 
-void Checked::check() {
+void Checked::check(Blame blame) {
   const bool division_by_zero = division_by_zero_;
   const bool overflow = overflow_ || invalid_;
   division_by_zero_ = overflow_ = invalid_ = false;
-  if (division_by_zero) throw CalcFailure(CalcFailure::Kind::DivisionByZero);
-  if (overflow) throw CalcFailure(CalcFailure::Kind::Overflow);
+  if (!division_by_zero && !overflow) return;
+  throw CalcFailure(
+      division_by_zero ? CalcFailure::Kind::DivisionByZero : CalcFailure::Kind::Overflow,
+      std::string(blame.input), std::string(blame.cause));
 }
 
 }  // namespace vapentis

@@ -15,17 +15,30 @@ class CalcFailure : public std::exception {
  public:
   enum class Kind { NotANumber, DivisionByZero, Overflow, InvalidArgument };
 
-  explicit CalcFailure(Kind kind, std::string input = {});
+  explicit CalcFailure(Kind kind, std::string input = {}, std::string cause = {});
 
   Kind kind() const noexcept { return kind_; }
-  // Name of the input whose text failed to convert; empty for other failures.
+  // Key of the input to blame: the one whose text failed to convert, or whose
+  // value alone made a step fail; empty when no single input is the cause.
   const std::string& input() const noexcept { return input_; }
-  // The Chinese message the window shows; it names the kind.
+  // What the input's value did, in plain Chinese words; empty if none is blamed.
+  const std::string& cause() const noexcept { return cause_; }
+  // The Chinese message that names the kind.
   const char* what() const noexcept override;
+  // The kind's message followed by the cause, if there is one.
+  std::string message() const;
 
  private:
   Kind kind_;
   std::string input_;
+  std::string cause_;
+};
+
+// The input a failing step is laid at, and what its value did; empty when no
+// single input is the cause.
+struct Blame {
+  std::string_view input;
+  std::string_view cause;
 };
 
 std::string_view FailureMessage(CalcFailure::Kind kind);
@@ -35,6 +48,10 @@ std::string_view KindName(CalcFailure::Kind kind);
 // Text typed into an input box to the nearest double. Throws NotANumber for
 // text that is not a number and Overflow beyond the double range.
 double ParseNumber(std::string_view text, char decimal_separator = '.');
+
+// The failure, laid at `blame`'s input unless it already blames one or `blame`
+// names none.
+CalcFailure Blamed(const CalcFailure& failure, Blame blame);
 
 // ParseNumber, with a failure tagged by the input it came from.
 double ParseInput(std::string_view text, std::string_view input, char decimal_separator = '.');
@@ -63,8 +80,9 @@ class Checked {
   double log(double x);
 
   // Throws DivisionByZero or Overflow if a condition was raised since the
-  // last clear (division by zero wins), then clears the conditions.
-  void check();
+  // last clear (division by zero wins), then clears the conditions. The
+  // failure blames `blame`'s input, if it names one.
+  void check(Blame blame = {});
 
  private:
   void record(double a, double b, double result) noexcept;

@@ -15,6 +15,21 @@ constexpr double kTriangleLayoutFactor = 1.1;
 constexpr double kSideAllowancePerDiameter = 2.4;
 constexpr double kDiameterStepMm = 100;
 
+// A negative tube count has an odd number of negative inputs; with exactly one,
+// that one is the cause.
+Blame NegativeCountBlame(double area, double tube_diameter, double tube_length) {
+  if (area < 0 && tube_diameter >= 0 && tube_length >= 0) {
+    return {kAreaInput, "换热面积为负数，换热管数量为负，无法开平方"};
+  }
+  if (tube_diameter < 0 && area >= 0 && tube_length >= 0) {
+    return {kTubeDiameterInput, "换热管外径为负数，换热管数量为负，无法开平方"};
+  }
+  if (tube_length < 0 && area >= 0 && tube_diameter >= 0) {
+    return {kTubeLengthInput, "换热管长度为负数，换热管数量为负，无法开平方"};
+  }
+  return {};
+}
+
 }  // namespace
 
 ExchangerResult ExchangerLayout(const ExchangerInputs& in) {
@@ -27,17 +42,22 @@ ExchangerResult ExchangerLayout(const ExchangerInputs& in) {
   c.check();
   const double d0 = ParseInput(in.tube_diameter, kTubeDiameterInput, sep);
   const double per_circumference = c.div(per_pi, c.div(d0, kMmPerM));
-  c.check();
+  c.check(d0 == 0 ? Blame{kTubeDiameterInput, "换热管外径为零，无法计算换热管数量"} : Blame{});
   const double l = ParseInput(in.tube_length, kTubeLengthInput, sep);
   const double tubes = c.add(c.div(per_circumference, l), 1);
-  c.check();
+  c.check(l == 0 ? Blame{kTubeLengthInput, "换热管长度为零，无法计算换热管数量"} : Blame{});
   const double n = RoundHalfEven(tubes, 0);
 
   const double pitch = c.mul(d0, kPitchPerDiameter);
   c.check();
   const double side_allowance = c.mul(d0, kSideAllowancePerDiameter);
   c.check();
-  const double root = c.pow(n, 0.5);
+  double root = 0;
+  try {
+    root = c.pow(n, 0.5);
+  } catch (const CalcFailure& failure) {
+    throw Blamed(failure, NegativeCountBlame(a, d0, l));
+  }
   c.check();
   const double raw_mm =
       c.add(c.mul(pitch, c.sub(c.mul(kTriangleLayoutFactor, root), 1)), side_allowance);

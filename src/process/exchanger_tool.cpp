@@ -16,6 +16,8 @@ constexpr std::array kInputs = {
         .unit = "m2",
         .start_text = "90",
         .hint = "按换热管外表面计的换热面积",
+        .valid = {0},
+        .valid_note = "换热面积不能为负",
     },
     InputDescription{
         .key = kTubeDiameterInput,
@@ -23,6 +25,8 @@ constexpr std::array kInputs = {
         .unit = "mm",
         .start_text = "38",
         .hint = "换热管的外径",
+        .valid = {0},
+        .valid_note = "管径不能为负",
     },
     InputDescription{
         .key = kTubeLengthInput,
@@ -30,6 +34,8 @@ constexpr std::array kInputs = {
         .unit = "m",
         .start_text = "6",
         .hint = "每根换热管的长度",
+        .valid = {0},
+        .valid_note = "管长不能为负",
     },
 };
 

@@ -17,6 +17,33 @@ constexpr double kSecondsPerHour = 3600;
 constexpr double kPi = 3.1415;  // four decimals, as the quotes were made with
 constexpr double kScaleMm = 2000;
 
+// The one input whose value alone stops the diameter: a zero divisor, or the
+// one negative value that leaves a negative number under the root. The density
+// is an input only for a liquid; steam's is always positive.
+Blame DiameterBlame(double flow, double density, bool density_typed, double velocity) {
+  const bool zero_density = density_typed && density == 0;
+  if (velocity == 0 && !zero_density) return {kVelocityInput, "流体的流速为零，无法计算管径"};
+  if (zero_density && velocity != 0) return {kDensityInput, "实际密度为零，无法计算管径"};
+  if (velocity == 0) return {};
+  const bool negative_flow = flow < 0;
+  const bool negative_density = density < 0;
+  const bool negative_velocity = velocity < 0;
+  const int negatives = static_cast<int>(negative_flow) + static_cast<int>(negative_density) +
+                        static_cast<int>(negative_velocity);
+  if (negatives != 1) return {};
+  if (negative_flow) return {kFlowInput, "流体的流量为负数，无法开平方求管径"};
+  if (negative_density) return {kDensityInput, "实际密度为负数，无法开平方求管径"};
+  return {kVelocityInput, "流体的流速为负数，无法开平方求管径"};
+}
+
+double BlamedDiameter(double flow, double density, bool density_typed, double velocity) {
+  try {
+    return PipeDiameter(flow, density, velocity);
+  } catch (const CalcFailure& failure) {
+    throw Blamed(failure, DiameterBlame(flow, density, density_typed, velocity));
+  }
+}
+
 std::string DiameterLine(double diameter_mm, char sep) {
   return "圆形管道直径=" + NumberText(diameter_mm, sep) + "mm，按标准管径选择";
 }
@@ -53,11 +80,19 @@ PipeResult PipeDiameterResult(const PipeInputs& in) {
   switch (in.state) {
     case FluidState::Steam: {
       const double t = ParseInput(in.temperature, kSteamTemperatureInput, sep);
-      const double density = RoundHalfEven(PipeSteamDensity(t), 4);
+      double density = 0;
+      try {
+        density = RoundHalfEven(PipeSteamDensity(t), 4);
+      } catch (const CalcFailure& failure) {
+        if (AntoineDenominatorIsZero(t)) {
+          throw Blamed(failure, {kSteamTemperatureInput, "水蒸汽温度使蒸汽压公式的分母为零"});
+        }
+        throw;
+      }
       const double m = ParseInput(in.flow, kFlowInput, sep);
       const double v = ParseInput(in.velocity, kVelocityInput, sep);
       r.density_kg_per_m3 = density;
-      r.diameter_mm = RoundHalfEven(PipeDiameter(m, density, v), 0);
+      r.diameter_mm = RoundHalfEven(BlamedDiameter(m, density, false, v), 0);
       r.lines = {"饱和蒸汽密度=" + NumberText(density, sep) + "kg/m3",
                  DiameterLine(r.diameter_mm, sep)};
       break;
@@ -66,7 +101,7 @@ PipeResult PipeDiameterResult(const PipeInputs& in) {
       const double m = ParseInput(in.flow, kFlowInput, sep);
       const double density = ParseInput(in.density, kDensityInput, sep);
       const double v = ParseInput(in.velocity, kVelocityInput, sep);
-      r.diameter_mm = RoundHalfEven(PipeDiameter(m, density, v), 0);
+      r.diameter_mm = RoundHalfEven(BlamedDiameter(m, density, true, v), 0);
       r.lines = {DiameterLine(r.diameter_mm, sep)};
       break;
     }

@@ -29,6 +29,10 @@ constexpr std::array kInputs = {
         .unit = "℃",
         .start_text = "100",
         .hint = "饱和水蒸汽的温度，由它求蒸汽密度",
+        .valid = {0.01, 373.946},
+        .valid_note = "饱和蒸汽只在三相点0.01℃与临界点373.946℃之间存在",
+        .accurate = {55, 105},
+        .accuracy = "蒸汽密度与IAPWS-IF97相差不超过2%",
         .read_when = {kFluidStateInput, "steam"},
     },
     InputDescription{
@@ -37,6 +41,8 @@ constexpr std::array kInputs = {
         .unit = "kg/h",
         .start_text = "5000",
         .hint = "流体的质量流量",
+        .valid = {0},
+        .valid_note = "流量不能为负",
     },
     InputDescription{
         .key = kVelocityInput,
@@ -44,6 +50,8 @@ constexpr std::array kInputs = {
         .unit = "m/s",
         .start_text = "22",
         .hint = "蒸汽流速一般在20~40m/s之间，液体一般在1~2.5m/s之间。",
+        .valid = {0},
+        .valid_note = "流速不能为负",
     },
     InputDescription{
         .key = kDensityInput,
@@ -51,6 +59,8 @@ constexpr std::array kInputs = {
         .unit = "kg/m3",
         .start_text = "1000",
         .hint = "液体在操作温度下的密度",
+        .valid = {0},
+        .valid_note = "密度不能为负",
         .read_when = {kFluidStateInput, "liquid"},
     },
 };

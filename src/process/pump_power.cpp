@@ -25,7 +25,7 @@ PumpResult PumpPower(const PumpInputs& in) {
   c.check();
   const double eta = ParseInput(in.efficiency, kEfficiencyInput, sep);
   const double shaft = c.div(hydraulic, eta);
-  c.check();
+  c.check(eta == 0 ? Blame{kEfficiencyInput, "泵的效率为零，无法计算轴功率"} : Blame{});
   const double k = ParseInput(in.safety_factor, kSafetyFactorInput, sep);
   const double power = c.mul(k, shaft);
   c.check();

@@ -16,6 +16,8 @@ constexpr std::array kInputs = {
         .unit = "m3/h",
         .start_text = "100",
         .hint = "泵的体积流量",
+        .valid = {0},
+        .valid_note = "流量不能为负",
     },
     InputDescription{
         .key = kHeadInput,
@@ -23,6 +25,8 @@ constexpr std::array kInputs = {
         .unit = "m",
         .start_text = "30",
         .hint = "泵需要提供的扬程",
+        .valid = {0},
+        .valid_note = "扬程不能为负",
     },
     InputDescription{
         .key = kSpecificGravityInput,
@@ -30,6 +34,8 @@ constexpr std::array kInputs = {
         .unit = "",
         .start_text = "1.4",
         .hint = "液体密度与水的密度之比",
+        .valid = {0},
+        .valid_note = "比重不能为负",
     },
     InputDescription{
         .key = kEfficiencyInput,
@@ -37,6 +43,8 @@ constexpr std::array kInputs = {
         .unit = "",
         .start_text = "0.6",
         .hint = "小数，0.6 即 60%",
+        .valid = {0, 1},
+        .valid_note = "效率是小数，0.6 即 60%",
     },
     InputDescription{
         .key = kSafetyFactorInput,
@@ -44,6 +52,8 @@ constexpr std::array kInputs = {
         .unit = "",
         .start_text = "1.25",
         .hint = "轴功率乘以的倍数，为电机留出余量",
+        .valid = {1},
+        .valid_note = "安全系数小于1会使功率低于计算值",
     },
 };
 

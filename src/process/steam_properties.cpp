@@ -44,7 +44,13 @@ const DensityBand& BandOf(double t_c) {
 SteamResult PressureMode(const SteamInputs& in) {
   const char sep = in.decimal_separator;
   const double p = ParseInput(in.pressure, kPressureInput, sep);
-  const double t = SaturationTemperature(p);
+  double t = 0;
+  try {
+    t = SaturationTemperature(p);
+  } catch (const CalcFailure& failure) {
+    if (p <= 0) throw Blamed(failure, {kPressureInput, "饱和蒸汽压力为零或负数，无法取对数"});
+    throw;
+  }
   SteamResult r;
   r.pressure_mpa = p;
   r.density_kg_per_m3 = RoundHalfEven(SteamDensity(t), 4);
@@ -63,7 +69,14 @@ SteamResult TemperatureMode(const SteamInputs& in) {
   const double t = ParseInput(in.temperature, kTemperatureInput, sep);
   SteamResult r;
   r.temperature_c = t;
-  r.pressure_mpa = RoundHalfEven(SaturationPressure(t), 4);
+  try {
+    r.pressure_mpa = RoundHalfEven(SaturationPressure(t), 4);
+  } catch (const CalcFailure& failure) {
+    if (AntoineDenominatorIsZero(t)) {
+      throw Blamed(failure, {kTemperatureInput, "饱和蒸汽温度使蒸汽压公式的分母为零"});
+    }
+    throw;
+  }
   r.density_kg_per_m3 = RoundHalfEven(SteamDensity(t), 4);
   r.latent_heat_kj_per_kg = RoundHalfEven(LatentHeat(t), 0);
   // "Mpa" is the unit as engineers know it from earlier quotes.
@@ -87,6 +100,8 @@ double AntoineTerm(double t_c) {
   c.check();
   return term;
 }
+
+bool AntoineDenominatorIsZero(double t_c) { return t_c + kKelvinOffset - kAntoineC == 0; }
 
 double SaturationPressure(double t_c) {
   const double term = AntoineTerm(t_c);

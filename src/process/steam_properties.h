@@ -37,6 +37,8 @@ inline constexpr std::string_view kTemperatureInput = "temperature";
 
 // Each of these throws CalcFailure. t in ℃, p in MPa.
 double AntoineTerm(double t_c);
+// Whether t is the one temperature where the correlation divides by zero.
+bool AntoineDenominatorIsZero(double t_c);
 double SaturationPressure(double t_c);
 double SaturationTemperature(double p_mpa);
 double SteamDensity(double t_c);  // kg/m3, in three temperature bands

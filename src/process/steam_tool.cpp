@@ -31,6 +31,10 @@ constexpr std::array kInputs = {
         .unit = "MPa",
         .start_text = "0.1013",
         .hint = "饱和蒸汽的绝对压力",
+        .valid = {0.000611657, 22.064},
+        .valid_note = "饱和蒸汽只在三相点0.000611657MPa与临界点22.064MPa之间存在",
+        .accurate = {0.016, 0.12},
+        .accuracy = "密度和潜热与IAPWS-IF97相差不超过2%",
         .read_when = {kSteamModeInput, "pressure"},
     },
     InputDescription{
@@ -39,6 +43,10 @@ constexpr std::array kInputs = {
         .unit = "℃",
         .start_text = "100",
         .hint = "饱和蒸汽的温度",
+        .valid = {0.01, 373.946},
+        .valid_note = "饱和蒸汽只在三相点0.01℃与临界点373.946℃之间存在",
+        .accurate = {55, 105},
+        .accuracy = "密度和潜热与IAPWS-IF97相差不超过2%",
         .read_when = {kSteamModeInput, "temperature"},
     },
 };

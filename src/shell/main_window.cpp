@@ -193,6 +193,7 @@ void MainWindow::ShowToolTab(int index) {
     if (i != index) tabs_->setTabVisible(i, false);
   }
   tabs_->setCurrentIndex(index);
+  static_cast<TabPage*>(tabs_->widget(index))->focusFirstInput();
 }
 
 void MainWindow::HideTools() { tabs_->hide(); }

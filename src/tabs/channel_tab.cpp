@@ -28,9 +28,13 @@ constexpr ControlRow kControls[] = {
 ChannelTab::ChannelTab(QWidget* parent)
     : TabPage(&ChannelTool(), kControls, parent), size_(control<QComboBox>(kSizeList)) {
   // An editable list selects the item matching typed text when editing ends
-  // (Enter, focus loss, even while the tab is destroyed) and reports it as
-  // chosen; here only a pick from the list may look a size up.
-  QObject::disconnect(size_->lineEdit(), &QLineEdit::editingFinished, size_, nullptr);
+  // and reports it as chosen, which would show the figures of another size
+  // than the one typed; the typed text itself is looked up instead.
+  QLineEdit* typed = size_->lineEdit();
+  QObject::disconnect(typed, &QLineEdit::editingFinished, size_, nullptr);
+  connect(typed, &QLineEdit::textEdited, this, [this] { typed_ = true; });
+  // Enter, or leaving the box after typing in it; typing alone looks nothing up.
+  connect(typed, &QLineEdit::editingFinished, this, &ChannelTab::onTypingFinished);
   // Picking the shown size again looks it up again: `activated` reports
   // every choice, `currentIndexChanged` only changes.
   connect(size_, &QComboBox::activated, this, &ChannelTab::onSizeChosen);
@@ -39,7 +43,21 @@ ChannelTab::ChannelTab(QWidget* parent)
   showSize(size_->currentText());
 }
 
-void ChannelTab::onSizeChosen(int index) { showSize(size_->itemText(index)); }
+ChannelTab::~ChannelTab() {
+  // The box loses its focus while the page is destroyed; nothing is to be looked up then.
+  QObject::disconnect(size_->lineEdit(), nullptr, this, nullptr);
+}
+
+void ChannelTab::onSizeChosen(int index) {
+  typed_ = false;
+  showSize(size_->itemText(index));
+}
+
+void ChannelTab::onTypingFinished() {
+  if (!typed_) return;
+  typed_ = false;
+  showSize(size_->currentText());
+}
 
 void ChannelTab::showSize(const QString& designation) {
   const std::string text = designation.toStdString();

@@ -13,12 +13,15 @@ class ChannelTab : public TabPage {
 
  public:
   explicit ChannelTab(QWidget* parent = nullptr);
+  ~ChannelTab() override;
 
  private:
   void onSizeChosen(int index);
+  void onTypingFinished();
   void showSize(const QString& designation);
 
   QComboBox* size_;
+  bool typed_ = false;  // the box's text was typed since the last lookup
 };
 
 }  // namespace vapentis

@@ -1,5 +1,6 @@
 #include "widgets/tab_page.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
+#include <QStyle>
 
 #include <algorithm>
 #include <stdexcept>
@@ -125,6 +127,16 @@ QWidget* TabPage::build(const ControlRow& row) {
       list->setInsertPolicy(QComboBox::NoInsert);
       list->setDuplicatesEnabled(true);
       list->addItems(Utf8(inputOf(row).list).split(QLatin1Char(' ')));
+      // The open list is as wide as its longest item, however narrow the box.
+      int widest = 0;
+      for (int i = 0; i < list->count(); ++i) {
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->itemText(i)));
+      }
+      list->view()->setMinimumWidth(widest + 2 * list->fontMetrics().averageCharWidth() +
+                                    list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+      // After a pick the box shows the start of a name too long for it.
+      connect(list, &QComboBox::activated, list,
+              [list] { list->lineEdit()->setCursorPosition(0); });
       widget = list;
       break;
     }
@@ -207,6 +219,24 @@ QWidget* TabPage::build(const ControlRow& row) {
   return widget;
 }
 
+void TabPage::focusFirstInput() {
+  QLineEdit* first = nullptr;
+  for (const Bound& bound : controls_) {
+    if (!bound.widget->isVisibleTo(this)) continue;
+    if (auto* box = qobject_cast<QLineEdit*>(bound.widget); box != nullptr) {
+      first = box;
+      break;
+    }
+    if (auto* list = qobject_cast<QComboBox*>(bound.widget); list != nullptr && first == nullptr) {
+      // A list is the first input only on a page without a box to type a number in.
+      first = list->lineEdit();
+    }
+  }
+  if (first == nullptr) return;
+  first->setFocus(Qt::TabFocusReason);
+  first->selectAll();
+}
+
 void TabPage::setInputShown(std::string_view key, bool shown) {
   for (const Bound& bound : controls_) {
     if (bound.row->input == key && ShowsInput(bound.row->kind)) bound.widget->setVisible(shown);
@@ -243,8 +273,16 @@ void TabPage::calculate() {
   texts.reserve(tool_->inputs.size());
   for (const InputDescription& input : tool_->inputs) {
     texts.push_back(inputText(input));
-    // With no choice ticked there is nothing to calculate.
-    if (input.choice_required && texts.back().empty()) return;
+    if (input.choice_required && texts.back().empty()) {
+      // The old result must not stand as the answer to what was asked now.
+      QString choices;
+      for (const Choice& choice : input.choices) {
+        if (!choices.isEmpty()) choices += QStringLiteral("或");
+        choices += QStringLiteral("“%1”").arg(Utf8(choice.caption));
+      }
+      ShowError(this, QStringLiteral("请选择%1。").arg(choices));
+      return;
+    }
   }
   try {
     const ToolOutcome outcome = tool_->calculate(texts, LocaleDecimalSeparator());
@@ -259,6 +297,7 @@ void TabPage::reportFailure(const CalcFailure& failure) {
       failure.input().empty() || tool_ == nullptr ? nullptr : FindInput(*tool_, failure.input());
   QLineEdit* box = input != nullptr ? boxOf(input->key) : nullptr;
   QString text = QString::fromUtf8(failure.what());
+  if (!failure.cause().empty()) text += QStringLiteral("\n%1。").arg(Utf8(failure.cause()));
   if (box != nullptr) text += QStringLiteral("\n请检查输入框“%1”。").arg(Utf8(input->caption));
   ShowError(this, text);
   if (box != nullptr) {

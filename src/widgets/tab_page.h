@@ -53,6 +53,10 @@ class TabPage : public QWidget {
   TabPage(const ToolDescription* tool, std::span<const ControlRow> table,
           QWidget* parent = nullptr);
 
+  // Puts the cursor into the first shown box the user types into, its whole
+  // text selected, so that typing replaces it.
+  void focusFirstInput();
+
  signals:
   // The page's exit button was pressed: the window hides the tools.
   void exitRequested();

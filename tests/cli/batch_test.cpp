@@ -81,10 +81,19 @@ const RequestCase kRequestCases[] = {
     {"input of another tool", R"({"tool":"pump","area":"90"})", "UnknownInput", "area"},
     {"calculation: not a number", R"({"tool":"sizing","throughput":"5t"})", "NotANumber",
      "throughput"},
-    {"calculation: zero product", R"({"tool":"sizing","product":0})", "DivisionByZero", nullptr},
-    {"calculation: zero throughput", R"({"tool":"sizing","throughput":0})", "Overflow", nullptr},
+    {"calculation: zero product", R"({"tool":"sizing","product":0})", "DivisionByZero", "product"},
+    {"calculation: zero throughput", R"({"tool":"sizing","throughput":0})", "Overflow",
+     "throughput"},
     {"calculation: pump input as a number", R"({"tool":"pump","efficiency":0})", "DivisionByZero",
-     nullptr},
+     "efficiency"},
+    {"calculation: a number beyond the double range, read by its text",
+     R"({"tool":"pump","flow":1e400})", "Overflow", "flow"},
+    {"calculation: a negative number beyond the range after a masked one",
+     R"({"tool":"pump","head":2E999,"flow":-1e400})", "Overflow", "flow"},
+    {"pressure in temperature mode", R"({"tool":"steam","mode":"temperature","pressure":"0.2"})",
+     "UnreadInput", "pressure"},
+    {"pressure and temperature together", R"({"tool":"steam","pressure":0.2,"temperature":130})",
+     "UnreadInput", "temperature"},
     {"calculation: exchanger", R"({"tool":"exchanger","tube_length":"x"})", "NotANumber",
      "tube_length"},
 };
@@ -101,6 +110,8 @@ TEST(Batch, ErrorRecordsNameTheKindAndTheInput) {
     EXPECT_EQ(error["kind"], c.kind);
     EXPECT_EQ(error["input"], c.input ? json(c.input) : json(nullptr));
     EXPECT_FALSE(error["message"].get<std::string>().empty());
+    EXPECT_EQ(error["message"].get<std::string>().find("JSON "), std::string::npos)
+        << "no message of the JSON library, which is English";
     EXPECT_FALSE(records[0].contains("lines"));
     EXPECT_EQ(records[1]["line"], 2);
     EXPECT_FALSE(records[1].contains("error")) << "the next line still runs";
@@ -157,6 +168,34 @@ TEST(Batch, OverlongLineIsRefusedUnreadAndTheNextLineRuns) {
   EXPECT_EQ(records[1]["line"], 2);
   EXPECT_FALSE(records[2].contains("error"));
   EXPECT_EQ(records[2]["line"], 3);
+}
+
+TEST(Batch, UnknownChannelIsAFailedRecordThatStillHoldsItsEmptyLines) {
+  const Outcome run = RunWith({"batch"}, R"({"tool":"channel","designation":"21"})"
+                                         "\n"
+                                         R"({"tool":"channel","designation":"25a"})");
+  EXPECT_EQ(run.code, kExitFailure);
+  EXPECT_EQ(run.err, "vapentis-calc batch：2行中有1行失败\n");
+  const std::vector<json> records = Records(run.out);
+  ASSERT_EQ(records.size(), 2U);
+  EXPECT_EQ(records[0]["error"]["kind"], "NotInList");
+  EXPECT_EQ(records[0]["error"]["input"], "designation");
+  EXPECT_EQ(records[0]["lines"],
+            json::parse(R"(["槽钢背高h=mm","槽钢腿宽b=mm","槽钢每米的重量=kg"])"));
+  EXPECT_EQ(records[1]["figures"]["mass_kg_per_m"], 27.4);
+}
+
+TEST(Batch, AnInputReadUnderOneModeAlonePicksThatMode) {
+  const Outcome run = RunWith({"batch"}, R"({"tool":"steam","temperature":130})"
+                                         "\n"
+                                         R"({"tool":"pipe","density":800,"velocity":1.5})");
+  EXPECT_EQ(run.code, kExitSuccess) << run.out;
+  const std::vector<json> records = Records(run.out);
+  ASSERT_EQ(records.size(), 2U);
+  EXPECT_EQ(records[0]["inputs"]["mode"], "temperature");
+  EXPECT_EQ(records[0]["figures"]["pressure_mpa"], 0.27);
+  EXPECT_EQ(records[1]["inputs"]["state"], "liquid");
+  EXPECT_FALSE(records[1]["figures"].contains("density_kg_per_m3"));
 }
 
 }  // namespace

@@ -143,21 +143,21 @@ struct FailureCase {
   const char* feed;
   const char* product;
   Kind kind;
-  const char* input;  // the input named by a failed conversion, or ""
+  const char* input;  // the input blamed: its text is no number, or its value failed a step; or ""
 };
 
 TEST(SizeEvaporator, ReportsTheFirstFailureInTheOrderOfTheFormula) {
   const FailureCase kFailures[] = {
-      {"zero throughput", "0", "10", "40", Kind::Overflow, ""},
-      {"zero product", "5", "10", "0", Kind::DivisionByZero, ""},
-      {"zero feed and product", "5", "0", "0", Kind::Overflow, ""},
+      {"zero throughput", "0", "10", "40", Kind::Overflow, "throughput"},
+      {"zero product", "5", "10", "0", Kind::DivisionByZero, "product"},
+      {"zero feed and product", "5", "0", "0", Kind::Overflow, "product"},
       {"empty throughput", "", "10", "40", Kind::NotANumber, "throughput"},
       {"empty feed", "5", "", "40", Kind::NotANumber, "feed"},
       {"blank product", "5", "10", "  ", Kind::NotANumber, "product"},
       {"letters", "abc", "10", "40", Kind::NotANumber, "throughput"},
       {"bad feed before bad product", "x", "y", "z", Kind::NotANumber, "feed"},
       {"bad product before bad throughput", "x", "10", "z", Kind::NotANumber, "product"},
-      {"zero product before bad throughput", "x", "10", "0", Kind::DivisionByZero, ""},
+      {"zero product before bad throughput", "x", "10", "0", Kind::DivisionByZero, "product"},
       {"ratio beyond range", "5", "1e300", "1e-300", Kind::Overflow, ""},
       {"evaporation beyond range", "1e300", "-1e300", "1", Kind::Overflow, ""},
       {"power beyond range", "1e307", "0", "40", Kind::Overflow, ""},
@@ -170,6 +170,13 @@ TEST(SizeEvaporator, ReportsTheFirstFailureInTheOrderOfTheFormula) {
     } catch (const CalcFailure& failure) {
       EXPECT_EQ(failure.kind(), c.kind) << c.name;
       EXPECT_EQ(failure.input(), c.input) << c.name;
+      // A step that fails on an input's value says in words what the value did.
+      if (c.kind == Kind::DivisionByZero || c.kind == Kind::InvalidArgument) {
+        EXPECT_EQ(failure.cause().empty(), *c.input == '\0') << c.name;
+      }
+      if (*c.input == '\0') {
+        EXPECT_TRUE(failure.cause().empty()) << c.name;
+      }
     }
   }
 }

@@ -166,6 +166,33 @@ TEST(CalcFailure, MessagesNameTheirKind) {
   }
 }
 
+// A failure is laid at one input only: the first to be blamed keeps it, and a
+// blame that names none leaves the failure as it was.
+TEST(CalcFailure, BlameNamesOneInputAndSaysWhatItsValueDid) {
+  const CalcFailure bare(Kind::DivisionByZero);
+  EXPECT_EQ(bare.message(), "计算中除数为零。");
+
+  const CalcFailure blamed = Blamed(bare, {"efficiency", "泵的效率为零"});
+  EXPECT_EQ(blamed.kind(), Kind::DivisionByZero);
+  EXPECT_EQ(blamed.input(), "efficiency");
+  EXPECT_EQ(blamed.message(), "计算中除数为零。泵的效率为零。");
+
+  EXPECT_EQ(Blamed(blamed, {"flow", "其他"}).input(), "efficiency");
+  EXPECT_EQ(Blamed(bare, {}).input(), "");
+
+  Checked c;
+  c.div(1, 0);
+  try {
+    c.check({"velocity", "流速为零"});
+    ADD_FAILURE() << "no failure";
+  } catch (const CalcFailure& failure) {
+    EXPECT_EQ(failure.input(), "velocity");
+    EXPECT_EQ(failure.cause(), "流速为零");
+  }
+  c.div(1, 2);
+  EXPECT_NO_THROW(c.check({"velocity", "流速为零"})) << "a blame alone is no failure";
+}
+
 struct RoundCase {
   double x;
   int places;

@@ -55,19 +55,19 @@ struct FailureCase {
   const char* tube_diameter;
   const char* tube_length;
   Kind kind;
-  const char* input;  // the input named by a failed conversion, or ""
+  const char* input;  // the input blamed: its text is no number, or its value failed a step; or ""
 };
 
 TEST(ExchangerLayout, ReportsTheFirstFailureInTheOrderOfTheFormula) {
   const FailureCase kFailures[] = {
-      {"zero tube diameter", "90", "0", "6", Kind::DivisionByZero, ""},
-      {"zero tube length", "90", "38", "0", Kind::DivisionByZero, ""},
-      {"zero area and tube length", "0", "38", "0", Kind::Overflow, ""},
-      {"zero area and tube diameter", "0", "0", "6", Kind::Overflow, ""},
-      {"zero diameter before empty length", "90", "0", "", Kind::DivisionByZero, ""},
+      {"zero tube diameter", "90", "0", "6", Kind::DivisionByZero, "tube_diameter"},
+      {"zero tube length", "90", "38", "0", Kind::DivisionByZero, "tube_length"},
+      {"zero area and tube length", "0", "38", "0", Kind::Overflow, "tube_length"},
+      {"zero area and tube diameter", "0", "0", "6", Kind::Overflow, "tube_diameter"},
+      {"zero diameter before empty length", "90", "0", "", Kind::DivisionByZero, "tube_diameter"},
       // -138.7 tubes round to -139, which has no square root.
-      {"negative area", "-100", "38", "6", Kind::InvalidArgument, ""},
-      {"negative length", "90", "38", "-6", Kind::InvalidArgument, ""},
+      {"negative area", "-100", "38", "6", Kind::InvalidArgument, "area"},
+      {"negative length", "90", "38", "-6", Kind::InvalidArgument, "tube_length"},
       {"tube count beyond range", "1e308", "38", "6", Kind::Overflow, ""},
       {"empty area", "", "38", "6", Kind::NotANumber, "area"},
       {"bad area before bad diameter", "a", "d", "6", Kind::NotANumber, "area"},
@@ -81,6 +81,13 @@ TEST(ExchangerLayout, ReportsTheFirstFailureInTheOrderOfTheFormula) {
     } catch (const CalcFailure& failure) {
       EXPECT_EQ(failure.kind(), c.kind) << c.name;
       EXPECT_EQ(failure.input(), c.input) << c.name;
+      // A step that fails on an input's value says in words what the value did.
+      if (c.kind == Kind::DivisionByZero || c.kind == Kind::InvalidArgument) {
+        EXPECT_EQ(failure.cause().empty(), *c.input == '\0') << c.name;
+      }
+      if (*c.input == '\0') {
+        EXPECT_TRUE(failure.cause().empty()) << c.name;
+      }
     }
   }
 }

@@ -84,25 +84,29 @@ struct FailureCase {
   const char* velocity;
   const char* density;
   Kind kind;
-  const char* input;  // the input named by a failed conversion, or ""
+  const char* input;  // the input blamed: its text is no number, or its value failed a step; or ""
 };
 
 TEST(PipeDiameterResult, ReportsEachFailureByKind) {
   const FailureCase kFailures[] = {
-      {"zero liquid density", FluidState::Liquid, "", "5000", "1.5", "0", Kind::DivisionByZero, ""},
+      {"zero liquid density", FluidState::Liquid, "", "5000", "1.5", "0", Kind::DivisionByZero,
+       "density"},
       {"zero liquid velocity", FluidState::Liquid, "", "5000", "0", "1000", Kind::DivisionByZero,
-       ""},
-      {"zero steam velocity", FluidState::Steam, "100", "5000", "0", "", Kind::DivisionByZero, ""},
+       "velocity"},
+      {"zero steam velocity", FluidState::Steam, "100", "5000", "0", "", Kind::DivisionByZero,
+       "velocity"},
       {"zero density, negative velocity", FluidState::Liquid, "", "5000", "-1.5", "0",
-       Kind::DivisionByZero, ""},
-      {"zero flow and zero velocity", FluidState::Liquid, "", "0", "0", "1000", Kind::Overflow, ""},
+       Kind::DivisionByZero, "density"},
+      {"zero flow and zero velocity", FluidState::Liquid, "", "0", "0", "1000", Kind::Overflow,
+       "velocity"},
       {"steam at the Antoine pole", FluidState::Steam, "-227.53", "5000", "22", "",
-       Kind::DivisionByZero, ""},
+       Kind::DivisionByZero, "temperature"},
       {"pole before a bad flow", FluidState::Steam, "-227.53", "", "22", "", Kind::DivisionByZero,
-       ""},
+       "temperature"},
       {"negative density", FluidState::Liquid, "", "5000", "1.5", "-1000", Kind::InvalidArgument,
-       ""},
-      {"negative velocity", FluidState::Steam, "100", "5000", "-22", "", Kind::InvalidArgument, ""},
+       "density"},
+      {"negative velocity", FluidState::Steam, "100", "5000", "-22", "", Kind::InvalidArgument,
+       "velocity"},
       {"three negatives", FluidState::Liquid, "", "-5000", "-1.5", "-1000", Kind::InvalidArgument,
        ""},
       {"quotient beyond range", FluidState::Liquid, "", "1e300", "1", "1e-300", Kind::Overflow, ""},
@@ -127,6 +131,13 @@ TEST(PipeDiameterResult, ReportsEachFailureByKind) {
     } catch (const CalcFailure& failure) {
       EXPECT_EQ(failure.kind(), c.kind) << c.name;
       EXPECT_EQ(failure.input(), c.input) << c.name;
+      // A step that fails on an input's value says in words what the value did.
+      if (c.kind == Kind::DivisionByZero || c.kind == Kind::InvalidArgument) {
+        EXPECT_EQ(failure.cause().empty(), *c.input == '\0') << c.name;
+      }
+      if (*c.input == '\0') {
+        EXPECT_TRUE(failure.cause().empty()) << c.name;
+      }
     }
   }
 }

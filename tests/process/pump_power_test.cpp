@@ -57,15 +57,15 @@ struct FailureCase {
   const char* efficiency;
   const char* safety_factor;
   Kind kind;
-  const char* input;  // the input named by a failed conversion, or ""
+  const char* input;  // the input blamed: its text is no number, or its value failed a step; or ""
 };
 
 TEST(PumpPower, ReportsTheFirstFailureInTheOrderOfTheFormula) {
   const FailureCase kFailures[] = {
-      {"zero efficiency", "100", "30", "1.4", "0", "1.25", Kind::DivisionByZero, ""},
-      {"zero flow and efficiency", "0", "30", "1.4", "0", "1.25", Kind::Overflow, ""},
+      {"zero efficiency", "100", "30", "1.4", "0", "1.25", Kind::DivisionByZero, "efficiency"},
+      {"zero flow and efficiency", "0", "30", "1.4", "0", "1.25", Kind::Overflow, "efficiency"},
       {"zero efficiency before empty safety factor", "100", "30", "1.4", "0", "",
-       Kind::DivisionByZero, ""},
+       Kind::DivisionByZero, "efficiency"},
       {"empty flow", "", "30", "1.4", "0.6", "1.25", Kind::NotANumber, "flow"},
       {"empty head", "100", "", "1.4", "0.6", "1.25", Kind::NotANumber, "head"},
       {"bad flow before bad head", "q", "h", "1.4", "0.6", "1.25", Kind::NotANumber, "flow"},
@@ -85,6 +85,13 @@ TEST(PumpPower, ReportsTheFirstFailureInTheOrderOfTheFormula) {
     } catch (const CalcFailure& failure) {
       EXPECT_EQ(failure.kind(), c.kind) << c.name;
       EXPECT_EQ(failure.input(), c.input) << c.name;
+      // A step that fails on an input's value says in words what the value did.
+      if (c.kind == Kind::DivisionByZero || c.kind == Kind::InvalidArgument) {
+        EXPECT_EQ(failure.cause().empty(), *c.input == '\0') << c.name;
+      }
+      if (*c.input == '\0') {
+        EXPECT_TRUE(failure.cause().empty()) << c.name;
+      }
     }
   }
 }

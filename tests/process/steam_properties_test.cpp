@@ -130,19 +130,20 @@ struct FailureCase {
   const char* pressure;
   const char* temperature;
   Kind kind;
-  const char* input;  // the input named by a failed conversion, or ""
+  const char* input;  // the input blamed: its text is no number, or its value failed a step; or ""
 };
 
 TEST(SteamPropertiesResult, ReportsEachFailureByKind) {
   const FailureCase kFailures[] = {
-      {"zero pressure", SteamMode::Pressure, "0", "100", Kind::InvalidArgument, ""},
-      {"negative zero pressure", SteamMode::Pressure, "-0", "100", Kind::InvalidArgument, ""},
-      {"negative pressure", SteamMode::Pressure, "-0.1", "100", Kind::InvalidArgument, ""},
+      {"zero pressure", SteamMode::Pressure, "0", "100", Kind::InvalidArgument, "pressure"},
+      {"negative zero pressure", SteamMode::Pressure, "-0", "100", Kind::InvalidArgument,
+       "pressure"},
+      {"negative pressure", SteamMode::Pressure, "-0.1", "100", Kind::InvalidArgument, "pressure"},
       {"empty pressure", SteamMode::Pressure, "", "100", Kind::NotANumber, "pressure"},
       {"letters as pressure", SteamMode::Pressure, "abc", "100", Kind::NotANumber, "pressure"},
       {"pressure beyond range", SteamMode::Pressure, "1e400", "100", Kind::Overflow, "pressure"},
       {"pole of the Antoine term", SteamMode::Temperature, "0.1", "-227.53", Kind::DivisionByZero,
-       ""},
+       "temperature"},
       {"just below the pole", SteamMode::Temperature, "0.1", "-227.54", Kind::Overflow, ""},
       {"empty temperature", SteamMode::Temperature, "0.1", "", Kind::NotANumber, "temperature"},
       {"blank temperature", SteamMode::Temperature, "0.1", "   ", Kind::NotANumber, "temperature"},
@@ -155,6 +156,13 @@ TEST(SteamPropertiesResult, ReportsEachFailureByKind) {
     } catch (const CalcFailure& failure) {
       EXPECT_EQ(failure.kind(), c.kind) << c.name;
       EXPECT_EQ(failure.input(), c.input) << c.name;
+      // A step that fails on an input's value says in words what the value did.
+      if (c.kind == Kind::DivisionByZero || c.kind == Kind::InvalidArgument) {
+        EXPECT_EQ(failure.cause().empty(), *c.input == '\0') << c.name;
+      }
+      if (*c.input == '\0') {
+        EXPECT_TRUE(failure.cause().empty()) << c.name;
+      }
     }
   }
 }

@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QFontMetrics>
@@ -12,6 +14,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -148,6 +151,38 @@ TEST_F(MainWindowTest, ExitButtonsHideTheToolsAndKeepEveryText) {
   expectOnlyTab(0);
   EXPECT_EQ(Find<QLineEdit>(window_.get(), "Text1")->text(), QStringLiteral("8"));
   EXPECT_EQ(Find<QPlainTextEdit>(window_.get(), "Text4")->toPlainText(), result);
+}
+
+// Typing right after choosing a tool replaces the first box's text rather than
+// adding to it.
+TEST_F(MainWindowTest, ShowingATabPutsTheCursorInItsFirstBoxWithTheTextSelected) {
+  window_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  const std::pair<const char*, const char*> kFirstBoxes[] = {
+      {"MVR", "Text1"}, {"ZQXZ", "Text5"}, {"GLJS", "Text11"},
+      {"P", "Text18"},  {"HE", "Text23"},  {"CGCX", "Combo2"},
+  };
+  for (const auto& [code, name] : kFirstBoxes) {
+    SCOPED_TRACE(code);
+    trigger(code);
+    QWidget* control = Find<QWidget>(window_.get(), name);
+    auto* box = qobject_cast<QLineEdit*>(control);
+    if (auto* list = qobject_cast<QComboBox*>(control)) box = list->lineEdit();
+    ASSERT_NE(box, nullptr);
+    // A list's box hands its focus to the list.
+    EXPECT_TRUE(QApplication::focusWidget() == box || QApplication::focusWidget() == control);
+    EXPECT_FALSE(box->text().isEmpty());
+    EXPECT_EQ(box->selectedText(), box->text());
+  }
+  trigger("MVR");
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
+  EXPECT_EQ(Find<QLineEdit>(window_.get(), "Text1")->text(), QStringLiteral("7"));
+  // The box shown for the mode chosen is the first one.
+  trigger("ZQXZ");
+  QTest::mouseClick(Find<QCheckBox>(window_.get(), "Check2"), Qt::LeftButton);
+  trigger("HELP");
+  trigger("ZQXZ");
+  EXPECT_EQ(QApplication::focusWidget(), Find<QLineEdit>(window_.get(), "Text7"));
 }
 
 TEST_F(MainWindowTest, ChannelResultHoldsTheDefaultSizeBeforeItsTabIsShown) {

@@ -19,6 +19,8 @@ using testing::Find;
 const QString k20a = QStringLiteral("槽钢背高h=200mm\n槽钢腿宽b=73mm\n槽钢每米的重量=22.63kg");
 const QString k5 = QStringLiteral("槽钢背高h=50mm\n槽钢腿宽b=37mm\n槽钢每米的重量=5.44kg");
 const QString k63 = QStringLiteral("槽钢背高h=63mm\n槽钢腿宽b=40mm\n槽钢每米的重量=6.63kg");
+const QString k25a = QStringLiteral("槽钢背高h=250mm\n槽钢腿宽b=78mm\n槽钢每米的重量=27.4kg");
+const QString kNoSize = QStringLiteral("槽钢背高h=mm\n槽钢腿宽b=mm\n槽钢每米的重量=kg");
 const QString k40c = QStringLiteral("槽钢背高h=400mm\n槽钢腿宽b=104mm\n槽钢每米的重量=71.47kg");
 
 // A shown, active tab, so that keys and clicks reach the list as a user's would.
@@ -144,22 +146,27 @@ TEST(ChannelTab, PickingAfterTypingInTheListLooksUpThePickedSize) {
   EXPECT_EQ(shown.result->toPlainText(), k20a);
 }
 
-TEST(ChannelTab, TypingIntoTheListRunsNothing) {
+// The box and the result never show two different sizes: the typed text is
+// looked up on Enter or when the cursor leaves the box, never while typing.
+TEST(ChannelTab, TypedSizeIsLookedUpOnEnterOrLeavingTheBox) {
   struct Case {
     const char* name;
     const char* typed;
     bool enter;
     bool leave;  // the cursor moves on to the result box
+    const QString& expected;
   };
   // Every row also destroys the tab with the typed text still in the list,
-  // which must not run the lookup either.
+  // which must run no lookup.
   const Case kCases[] = {
-      {"a size, no Enter", "5", false, false},
-      {"a size and Enter", "5", true, false},
-      {"a size, then focus elsewhere", "40c", false, true},
-      {"completed size and Enter", "4", true, false},
-      {"upper case of a size and Enter", "20A", true, true},
-      {"not a size and Enter", "99", true, true},
+      {"a size, no Enter", "5", false, false, k20a},
+      {"a size and Enter", "5", true, false, k5},
+      {"another size and Enter", "25a", true, false, k25a},
+      {"a size, then focus elsewhere", "40c", false, true, k40c},
+      {"a size, Enter, then focus elsewhere", "25a", true, true, k25a},
+      {"upper case of a size and Enter", "20A", true, true, kNoSize},
+      {"not a size and Enter", "21", true, false, kNoSize},
+      {"not a size, then focus elsewhere", "99", false, true, kNoSize},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.name);
@@ -167,11 +174,21 @@ TEST(ChannelTab, TypingIntoTheListRunsNothing) {
     shown.combo->setFocus();
     shown.combo->lineEdit()->clear();
     QTest::keyClicks(shown.combo, QString::fromLatin1(c.typed));
+    EXPECT_EQ(shown.result->toPlainText(), k20a) << "typing alone looks nothing up";
     if (c.enter) QTest::keyClick(shown.combo, Qt::Key_Return);
     if (c.leave) shown.result->setFocus();
-    EXPECT_EQ(shown.result->toPlainText(), k20a);
+    EXPECT_EQ(shown.combo->currentText(), QString::fromLatin1(c.typed));
+    EXPECT_EQ(shown.result->toPlainText(), c.expected);
     EXPECT_EQ(shown.combo->count(), 30);
   }
+}
+
+TEST(ChannelTab, LeavingTheBoxWithoutTypingLooksNothingUp) {
+  ShownTab shown;
+  shown.combo->setFocus();
+  shown.result->setPlainText(QStringLiteral("edited"));
+  shown.result->setFocus();
+  EXPECT_EQ(shown.result->toPlainText(), QStringLiteral("edited"));
 }
 
 }  // namespace

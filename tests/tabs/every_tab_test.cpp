@@ -2,6 +2,7 @@
 // texts and places, tab order, Enter, the exit button, and presses of its
 // calculate button that give a result or fail without touching the result.
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -116,8 +117,12 @@ const TabCase kSizing = {
          nullptr,
          {"不是数字", "Text2", "原液浓度"}},
         {"blank product", {}, {{"Text3", "  "}}, nullptr, {"不是数字", "Text3", "最终出料浓度"}},
-        {"zero product", {}, {{"Text3", "0"}}, nullptr, {"除数为零", nullptr, nullptr}},
-        {"zero throughput", {}, {{"Text1", "0"}}, nullptr, {"溢出", nullptr, nullptr}},
+        {"zero product",
+         {},
+         {{"Text3", "0"}},
+         nullptr,
+         {"最终出料浓度为零，无法计算浓缩比", "Text3", "最终出料浓度"}},
+        {"zero throughput", {}, {{"Text1", "0"}}, nullptr, {"溢出", "Text1", "处理量"}},
         {"throughput beyond the doubles",
          {},
          {{"Text1", "1E400"}},
@@ -180,13 +185,21 @@ const TabCase kSteam = {
          {{"Text7", "abc"}},
          nullptr,
          {"不是数字", "Text7", "饱和蒸汽温度（℃）"}},
-        {"zero pressure", {}, {{"Text5", "0"}}, nullptr, {"无效的参数", nullptr, nullptr}},
-        {"negative pressure", {}, {{"Text5", "-0.1"}}, nullptr, {"无效的参数", nullptr, nullptr}},
+        {"zero pressure",
+         {},
+         {{"Text5", "0"}},
+         nullptr,
+         {"无效的参数", "Text5", "饱和蒸汽压力(MPa)"}},
+        {"negative pressure",
+         {},
+         {{"Text5", "-0.1"}},
+         nullptr,
+         {"为零或负数", "Text5", "饱和蒸汽压力(MPa)"}},
         {"Antoine denominator zero",
          {"Check2"},
          {{"Text7", "-227.53"}},
          nullptr,
-         {"除数为零", nullptr, nullptr}},
+         {"除数为零", "Text7", "饱和蒸汽温度（℃）"}},
         {"pressure beyond the doubles",
          {},
          {{"Text5", "1E400"}},
@@ -274,18 +287,22 @@ const TabCase kPipe = {
          {"Option1"},
          {{"Text13", "0"}},
          nullptr,
-         {"除数为零", nullptr, nullptr}},
-        {"zero density", {"Option2"}, {{"Text14", "0"}}, nullptr, {"除数为零", nullptr, nullptr}},
+         {"流体的流速为零", "Text13", "流体的流速（m/s）"}},
+        {"zero density",
+         {"Option2"},
+         {{"Text14", "0"}},
+         nullptr,
+         {"除数为零", "Text14", "实际密度（kg/m3）"}},
         {"Antoine denominator zero",
          {"Option1"},
          {{"Text11", "-227.53"}},
          nullptr,
-         {"除数为零", nullptr, nullptr}},
+         {"除数为零", "Text11", "水蒸汽温度（℃）"}},
         {"negative density",
          {"Option2"},
          {{"Text14", "-1000"}},
          nullptr,
-         {"无效的参数", nullptr, nullptr}},
+         {"实际密度为负数", "Text14", "实际密度（kg/m3）"}},
         {"flow beyond the doubles",
          {"Option2"},
          {{"Text12", "1E400"}},
@@ -348,17 +365,21 @@ const TabCase kPump = {
         {"blank specific gravity", {}, {{"Text16", "  "}}, nullptr, {"不是数字", "Text16", "比重"}},
         {"empty efficiency", {}, {{"Text15", ""}}, nullptr, {"不是数字", "Text15", "泵的效率"}},
         {"empty safety factor", {}, {{"Text20", ""}}, nullptr, {"不是数字", "Text20", "安全系数"}},
-        {"zero efficiency", {}, {{"Text15", "0"}}, nullptr, {"除数为零", nullptr, nullptr}},
+        {"zero efficiency",
+         {},
+         {{"Text15", "0"}},
+         nullptr,
+         {"泵的效率为零，无法计算轴功率", "Text15", "泵的效率"}},
         {"zero efficiency before the empty safety factor",
          {},
          {{"Text15", "0"}, {"Text20", ""}},
          nullptr,
-         {"除数为零", nullptr, nullptr}},
+         {"除数为零", "Text15", "泵的效率"}},
         {"zero flow and zero efficiency",
          {},
          {{"Text18", "0"}, {"Text15", "0"}},
          nullptr,
-         {"溢出", nullptr, nullptr}},
+         {"溢出", "Text15", "泵的效率"}},
         {"flow beyond the double range",
          {},
          {{"Text18", "1E400"}},
@@ -417,23 +438,27 @@ const TabCase kExchanger = {
          nullptr,
          {"不是数字", "Text24", "换热管外径"}},
         {"blank length", {}, {{"Text25", " "}}, nullptr, {"不是数字", "Text25", "换热管长度（m）"}},
-        {"zero diameter", {}, {{"Text24", "0"}}, nullptr, {"除数为零", nullptr, nullptr}},
+        {"zero diameter",
+         {},
+         {{"Text24", "0"}},
+         nullptr,
+         {"换热管外径为零", "Text24", "换热管外径"}},
         {"zero diameter before the empty length",
          {},
          {{"Text24", "0"}, {"Text25", ""}},
          nullptr,
-         {"除数为零", nullptr, nullptr}},
-        {"zero length", {}, {{"Text25", "0"}}, nullptr, {"除数为零", nullptr, nullptr}},
+         {"除数为零", "Text24", "换热管外径"}},
+        {"zero length", {}, {{"Text25", "0"}}, nullptr, {"除数为零", "Text25", "换热管长度（m）"}},
         {"zero area and zero length",
          {},
          {{"Text23", "0"}, {"Text25", "0"}},
          nullptr,
-         {"溢出", nullptr, nullptr}},
+         {"溢出", "Text25", "换热管长度（m）"}},
         {"negative tube count",
          {},
          {{"Text23", "-100"}},
          nullptr,
-         {"无效的参数", nullptr, nullptr}},
+         {"换热管数量为负", "Text23", "换热面积（m2）"}},
         {"area beyond the double range",
          {},
          {{"Text23", "1E400"}},
@@ -548,6 +573,18 @@ TEST_P(EveryTab, ExitButtonAsksToHideTheToolsAndKeepsTheTexts) {
   if (GetParam().calculate != nullptr) {
     Find<QPushButton>(tab.get(), GetParam().calculate)->click();
     EXPECT_EQ(exits.count(), 1) << "only the exit button asks";
+  }
+}
+
+// Resting the mouse on a box says what to type there and in which unit.
+TEST_P(EveryTab, EveryBoxExplainsItselfInATooltip) {
+  const std::unique_ptr<TabPage> tab = GetParam().make();
+  for (QWidget* box : tab->findChildren<QWidget*>()) {
+    const bool typed_into = qobject_cast<QComboBox*>(box) != nullptr ||
+                            (qobject_cast<QLineEdit*>(box) != nullptr &&
+                             qobject_cast<QComboBox*>(box->parentWidget()) == nullptr);
+    if (!typed_into) continue;
+    EXPECT_FALSE(box->toolTip().isEmpty()) << box->objectName().toStdString();
   }
 }
 

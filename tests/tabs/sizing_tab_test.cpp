@@ -1,6 +1,9 @@
 #include "tabs/sizing_tab.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -23,6 +26,24 @@ TEST(SizingTab, ListsTheSevenApplicationsWithTheFirstShown) {
   for (int i = 0; i < combo->count(); ++i) EXPECT_EQ(combo->itemText(i), kItems[i]);
   EXPECT_EQ(combo->currentText(), QStringLiteral("蒸发结晶"));
   EXPECT_TRUE(combo->isEditable());
+}
+
+// A name longer than the box is shown whole in the open list, and from its
+// start in the box once picked.
+TEST(SizingTab, ApplicationListShowsEveryNameWhole) {
+  SizingTab tab;
+  tab.show();
+  auto* combo = Find<QComboBox>(&tab, "Combo1");
+  const QFontMetrics metrics(combo->font());
+  for (int i = 0; i < combo->count(); ++i) {
+    EXPECT_GT(combo->view()->minimumWidth(), metrics.horizontalAdvance(combo->itemText(i)))
+        << combo->itemText(i).toStdString();
+  }
+  const int zero_discharge = combo->findText(QStringLiteral("废水零排放"));
+  combo->setCurrentIndex(zero_discharge);
+  emit combo->activated(zero_discharge);
+  EXPECT_EQ(combo->currentText(), QStringLiteral("废水零排放"));
+  EXPECT_EQ(combo->lineEdit()->cursorPosition(), 0);
 }
 
 TEST(SizingTab, UsesTheApplicationTypedIntoTheList) {

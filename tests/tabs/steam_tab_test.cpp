@@ -95,7 +95,8 @@ TEST(SteamTab, SwitchingModesKeepsTheTypedTexts) {
   EXPECT_EQ(Find<QLineEdit>(&tab, "Text7")->text(), QStringLiteral("130"));
 }
 
-TEST(SteamTab, CalculateWithNeitherModeKeepsTheResult) {
+// The old result must not stand as the answer when neither mode is ticked.
+TEST(SteamTab, CalculateWithNeitherModeAsksForOneAndKeepsTheResult) {
   SteamTab tab;
   tab.show();
   Click(tab, "Check1");
@@ -104,8 +105,12 @@ TEST(SteamTab, CalculateWithNeitherModeKeepsTheResult) {
   result->setPlainText(QStringLiteral("earlier result"));
   ModalCatcher catcher;
   Find<QPushButton>(&tab, "Command3")->click();
-  EXPECT_TRUE(catcher.texts().isEmpty());
+  ASSERT_EQ(catcher.texts().size(), 1);
+  EXPECT_EQ(catcher.texts()[0], QStringLiteral("请选择“以压力为准”或“以温度为准”。"));
+  EXPECT_EQ(catcher.titles()[0], QStringLiteral("Vapentis"));
   EXPECT_EQ(result->toPlainText(), QStringLiteral("earlier result"));
+  EXPECT_FALSE(Find<QCheckBox>(&tab, "Check1")->isChecked());
+  EXPECT_FALSE(Find<QCheckBox>(&tab, "Check2")->isChecked());
 }
 
 TEST(SteamTab, EnterInTheShownBoxCalculates) {

@@ -1,0 +1,461 @@
+#!/usr/bin/env python3
+"""Writes docs/accuracy.md and its plots in docs/accuracy/: the program's
+figures against IAPWS-IF97, Sinnott's bundle diameter and GB/T 706-2016, next
+to the ranges the tool descriptions declare. Stops before writing anything when
+a declared range claims more than the figures deliver.
+
+Usage: accuracy.py VAPENTIS_CALC REPOSITORY_ROOT
+"""
+import sys
+from pathlib import Path
+
+import matplotlib
+
+matplotlib.use("Agg")
+from matplotlib import pyplot as plt  # noqa: E402 (after choosing the backend)
+
+import measure  # noqa: E402
+import references  # noqa: E402
+
+LIMITS = (1, 2, 5)
+CHANNEL_FILE = "data/gb-t-706-2016-channels.csv"
+PLOT_DIR = "docs/accuracy"
+PAGE = "docs/accuracy.md"
+# A run of fewer points is listed only by count: the shown rounding makes the
+# deviation flicker about a limit there.
+SHORT_RUN = 10
+DEVIATION_AXIS = (-6, 16)
+
+REPRESENTATIVE = {
+    measure.STEAM_TEMPERATURE: ["20", "40", "55", "60", "80", "100", "105", "120", "125",
+                                "125.1", "140", "150", "165", "180", "200"],
+    measure.STEAM_PRESSURE: ["0.002", "0.005", "0.01", "0.016", "0.02", "0.05", "0.1013", "0.12",
+                             "0.2", "0.3", "0.5", "0.8", "1", "1.2", "1.6"],
+    measure.PIPE_TEMPERATURE: ["20", "40", "55", "60", "80", "100", "105", "120", "125", "140",
+                               "150", "165", "180", "200"],
+}
+SHELL_TUBES_MM = ("19", "25", "32", "38")
+SHELL_LENGTH_M = "6"
+SHELL_AREAS_M2 = ("10", "50", "100", "200", "500", "1000")
+SHELL_SWEEP_M2 = tuple(str(a) for a in range(5, 2001, 5))
+
+
+# ---- numbers as the page writes them -------------------------------------------------------
+
+def percent(deviation):
+    """Signed, two decimals, never "-0.00"."""
+    return "0.00" if abs(deviation) < 0.005 else f"{deviation:+.2f}"
+
+
+def fixed(value, places):
+    return f"{value:.{places}f}"
+
+
+def span_text(first, last, unit):
+    return f"{first}–{last} {unit}" if first != last else f"{first} {unit}"
+
+
+def range_text(low, high, unit):
+    """A declared range from describe, where null is an open end."""
+    if low is None and high is None:
+        return ""
+    if high is None:
+        return f"≥ {measure.number_text(low)} {unit}".rstrip()
+    if low is None:
+        return f"≤ {measure.number_text(high)} {unit}".rstrip()
+    return span_text(measure.number_text(low), measure.number_text(high), unit).rstrip()
+
+
+def runs_text(subject, points, figures, limit):
+    index = {p.text: i for i, p in enumerate(points)}
+    found = measure.runs(points, figures, limit)
+    if not found:
+        return "nowhere"
+    if len(found) == 1 and found[0] == (points[0], points[-1]):
+        return f"everywhere ({span_text(points[0].text, points[-1].text, subject.unit)})"
+    long = [(a, b) for a, b in found if index[b.text] - index[a.text] + 1 >= SHORT_RUN]
+    short = len(found) - len(long)
+    parts = [span_text(a.text, b.text, subject.unit) for a, b in long]
+    if short:
+        parts.append(f"{short} short stretch{'es' if short > 1 else ''} of under "
+                     f"{SHORT_RUN} points")
+    return "; ".join(parts)
+
+
+def worst_text(subject, points, figure):
+    p = measure.worst(points, figure)
+    return f"{percent(p.deviation[figure.key])} % at {p.text} {subject.unit}"
+
+
+def joined(items):
+    """"a", "a and b", "a, b and c"."""
+    items = [str(i) for i in items]
+    return items[0] if len(items) == 1 else ", ".join(items[:-1]) + " and " + items[-1]
+
+
+def figures_label(figures):
+    return joined(f.label for f in figures)
+
+
+def table(header, rows):
+    lines = ["| " + " | ".join(header) + " |", "|" + "---|" * len(header)]
+    lines += ["| " + " | ".join(str(c) for c in row) + " |" for row in rows]
+    return "\n".join(lines)
+
+
+# ---- plots -------------------------------------------------------------------------------------
+
+def configure_plots():
+    # Fixed ids and text kept as text, so a run elsewhere writes the same bytes.
+    plt.rcParams.update({
+        "svg.hashsalt": "vapentis-accuracy",
+        "svg.fonttype": "none",
+        "font.family": "DejaVu Sans",
+        "font.size": 9,
+        "figure.figsize": (7.2, 3.9),
+        "axes.grid": True,
+        "grid.alpha": 0.3,
+    })
+
+
+def save(fig, root, name):
+    path = Path(root, PLOT_DIR, name)
+    path.parent.mkdir(parents=True, exist_ok=True)
+    fig.tight_layout()
+    fig.savefig(path, format="svg", metadata={"Date": None, "Creator": None})
+    plt.close(fig)
+    return f"{Path(PLOT_DIR).name}/{name}"
+
+
+def guide_limit(claim):
+    """The deviation a plot marks: the declared one, else 2 %."""
+    return claim.limit if claim else 2
+
+
+def deviation_plot(root, name, subject, curves, claim, logx=False):
+    """curves: (label, points, figure, style) drawn against the input."""
+    fig, ax = plt.subplots()
+    if claim is not None:
+        ax.axvspan(claim.low, claim.high, color="tab:green", alpha=0.12,
+                   label=f"declared range ({claim.limit:g} %)")
+    for limit in (guide_limit(claim), -guide_limit(claim)):
+        ax.axhline(limit, color="grey", linestyle=":", linewidth=1)
+    for label, points, figure, style in curves:
+        ax.plot([p.value for p in points], [p.deviation[figure.key] for p in points], style,
+                linewidth=1.2, label=label)
+    if logx:
+        ax.set_xscale("log")
+    ax.set_xlim(float(subject.span[0]), float(subject.span[-1]))
+    ax.set_ylim(*DEVIATION_AXIS)
+    ax.set_xlabel(f"{subject.input} ({subject.unit})")
+    ax.set_ylabel("deviation from IAPWS-IF97 (%)")
+    ax.legend(loc="upper right", fontsize=8)
+    return save(fig, root, name)
+
+
+def clearance_plot(root, sweep):
+    fig, ax = plt.subplots()
+    for tube in SHELL_TUBES_MM:
+        cases = sorted((c for c in sweep if c.tube_od_mm == tube), key=lambda c: c.bundle_mm)
+        ax.plot([c.bundle_mm for c in cases], [c.clearance_mm for c in cases], linewidth=1,
+                label=f"d_o = {tube} mm")
+    ax.set_xlabel("bundle diameter D_b, Sinnott (mm)")
+    ax.set_ylabel("shell diameter − D_b (mm)")
+    ax.legend(loc="upper left", fontsize=8)
+    return save(fig, root, "exchanger-clearance.svg")
+
+
+# ---- page sections ------------------------------------------------------------------------------
+
+def claim_of(claims, subject):
+    return next((c for c in claims if c.subject is subject), None)
+
+
+def ranges_section(subject, points, claim):
+    figures = claim.figures if claim else subject.claimed
+    rows = [[f.label] + [runs_text(subject, points, (f,), limit) for limit in LIMITS]
+            + [worst_text(subject, points, f)] for f in subject.figures]
+    if len(figures) > 1:
+        rows.append([f"{figures_label(figures)} together"]
+                    + [runs_text(subject, points, figures, limit) for limit in LIMITS] + [""])
+    return table(["Figure", "within 1 %", "within 2 %", "within 5 %", "worst case"], rows)
+
+
+def representative_section(subject, points):
+    header = [f"{subject.input} ({subject.unit})"]
+    for f in subject.figures:
+        header += [f"{f.label} ({f.unit})", "IAPWS-IF97", "deviation %"]
+    rows = []
+    for p in points:
+        row = [p.text]
+        for f in subject.figures:
+            row += [fixed(p.program[f.key], f.places), fixed(p.reference[f.key], f.places + 1),
+                    percent(p.deviation[f.key])]
+        rows.append(row)
+    return table(header, rows)
+
+
+def declared_section(description, claims, spans):
+    rows = []
+    for tool in description["tools"]:
+        for given in tool["inputs"]:
+            valid = range_text(given["valid"]["low"], given["valid"]["high"], given["unit"])
+            accurate = range_text(given["accurate"]["low"], given["accurate"]["high"],
+                                  given["unit"])
+            if not valid and not accurate:
+                continue
+            claim = next((c for c in claims
+                          if (c.subject.tool, c.subject.input) == (tool["name"], given["key"])),
+                         None)
+            measured = ""
+            if claim is not None:
+                measured = around_text(spans[claim.subject], claim)
+            rows.append([f'{tool["name"]} `{given["key"]}` {given["caption"]}',
+                         f'{valid} ({given["valid_note"]})' if valid else "",
+                         f'{accurate}: {given["accuracy"]}' if accurate else "", measured])
+    return table(["Input", "Valid, and why", "Declared accurate range: what holds there",
+                  "Measured run that holds it"], rows)
+
+
+def around_text(points, claim):
+    around = measure.run_around(points, claim)
+    return span_text(around[0].text, around[1].text, claim.subject.unit) if around else "none"
+
+
+def other_runs_text(claims, spans):
+    """Where a declared figure holds its limit outside the one declared stretch."""
+    lines = []
+    for claim in claims:
+        points = spans[claim.subject]
+        around = measure.run_around(points, claim)
+        others = [span_text(a.text, b.text, claim.subject.unit)
+                  for a, b in measure.runs(points, claim.figures, claim.limit)
+                  if (a, b) != around]
+        if others:
+            lines.append(f"{claim.subject.title}: the {figures_label(claim.figures)} also hold "
+                         f"{claim.limit:g} % over {', '.join(others)}.")
+    if not lines:
+        return ""
+    return ("A declared range is one stretch of inputs, here the one around the tab's start "
+            "value; the figures hold their limit elsewhere too:\n\n"
+            + "\n".join(f"- {line}" for line in lines))
+
+
+def summary_section(claims, spans):
+    rows = []
+    for subject in measure.SUBJECTS:
+        claim = claim_of(claims, subject)
+        points = spans[subject]
+        figures = claim.figures if claim else subject.claimed
+        declared = (f"{range_text(claim.low, claim.high, subject.unit)}"
+                    if claim else "none")
+        rows.append([f"{subject.title}: {figures_label(figures)}", declared]
+                    + [runs_text(subject, points, figures, limit) for limit in LIMITS]
+                    + ["; ".join(f"{f.label} {worst_text(subject, points, f)}" for f in figures)])
+    return table(["Figures", "Declared", "within 1 %", "within 2 %", "within 5 %",
+                  "worst case in the measured span"], rows)
+
+
+def steam_sections(calc, root, claims, spans):
+    out = []
+    plots = {
+        measure.STEAM_TEMPERATURE: "steam-temperature.svg",
+        measure.STEAM_PRESSURE: "steam-pressure.svg",
+        measure.PIPE_TEMPERATURE: "pipe-density.svg",
+    }
+    notes = {
+        measure.STEAM_TEMPERATURE: (
+            "`vapentis-calc steam --mode temperature`: the pressure, density and latent heat "
+            "the steam tab shows for a saturation temperature."),
+        measure.STEAM_PRESSURE: (
+            "`vapentis-calc steam --mode pressure`: the temperature, density and latent heat "
+            "for a saturation pressure. The temperature's deviation is relative to its value "
+            "in ℃."),
+        measure.PIPE_TEMPERATURE: (
+            "`vapentis-calc pipe --state steam`: the density the pipe tab shows and sizes the "
+            "pipe with. It has its own density formula (the first density band of the steam "
+            "tool at every temperature), so above 125 ℃ it parts from the steam tool; the "
+            "dashed line is the steam tool's density for comparison."),
+    }
+    for subject in measure.SUBJECTS:
+        points = spans[subject]
+        claim = claim_of(claims, subject)
+        curves = [(f.label, points, f, "-") for f in subject.figures]
+        if subject is measure.PIPE_TEMPERATURE:
+            curves = [("pipe tool's density", points, measure.DENSITY, "-")]
+            curves.append(("steam tool's density", spans[measure.STEAM_TEMPERATURE],
+                           measure.DENSITY, "--"))
+        plot = deviation_plot(root, plots[subject], subject, curves, claim,
+                              logx=subject is measure.STEAM_PRESSURE)
+        sample = measure.measure(calc, subject, REPRESENTATIVE[subject])
+        out += [
+            f"## {subject.title}", "",
+            notes[subject],
+            f"Measured at {len(points)} inputs from {points[0].text} to {points[-1].text} "
+            f"{subject.unit}.", "",
+            ranges_section(subject, points, claim), "",
+            f"![{subject.title}: deviation from IAPWS-IF97]({plot})", "",
+            f"The plot is cut at {DEVIATION_AXIS[0]} % and +{DEVIATION_AXIS[1]} %; the dotted "
+            f"lines are ±{guide_limit(claim):g} %, the shaded band the declared range.", "",
+            representative_section(subject, sample), "",
+        ]
+    return out
+
+
+def exchanger_section(calc, root):
+    sample = measure.shells(calc, [(a, d, SHELL_LENGTH_M)
+                                   for d in SHELL_TUBES_MM for a in SHELL_AREAS_M2])
+    sweep = measure.shells(calc, [(a, d, SHELL_LENGTH_M)
+                                  for d in SHELL_TUBES_MM for a in SHELL_SWEEP_M2])
+    plot = clearance_plot(root, sweep)
+    rows = [[c.tube_od_mm, c.area_m2, f"{c.tube_count:.0f}", f"{c.shell_mm:.0f}",
+             f"{c.bundle_mm:.0f}", f"{c.clearance_mm:.0f}", f"{c.excess_percent:.1f}"]
+            for c in sample]
+    per_tube = []
+    for tube in SHELL_TUBES_MM:
+        cases = [c for c in sweep if c.tube_od_mm == tube]
+        per_tube.append([tube, f"{min(c.clearance_mm for c in cases):.0f}–"
+                               f"{max(c.clearance_mm for c in cases):.0f}",
+                         f"{min(c.excess_percent for c in cases):.1f}–"
+                         f"{max(c.excess_percent for c in cases):.1f}"])
+    smallest = min(sweep, key=lambda c: c.clearance_mm)
+    close = [sum(abs(c.excess_percent) <= limit for c in sweep) for limit in LIMITS]
+    fits = (f"The shell holds the bundle in every case: the smallest clearance is "
+            f"{smallest.clearance_mm:.0f} mm ({smallest.tube_od_mm} mm tubes, "
+            f"{smallest.area_m2} m²)."
+            if smallest.clearance_mm > 0 else
+            f"The shell is smaller than the bundle in "
+            f"{sum(c.clearance_mm <= 0 for c in sweep)} cases, the worst by "
+            f"{-smallest.clearance_mm:.0f} mm ({smallest.tube_od_mm} mm tubes, "
+            f"{smallest.area_m2} m²).")
+    return [
+        "## Exchanger shell and tube bundle", "",
+        "`vapentis-calc exchanger` gives the tube count N and the shell's inside diameter D, "
+        "rounded to whole hundreds of millimetres. The reference is the bundle diameter of "
+        "Sinnott (Coulson & Richardson vol. 6) for the same tube count, triangular pitch "
+        f"1.25 d_o and one pass: D_b = d_o (N/{references.BUNDLE_K1})^(1/{references.BUNDLE_N1}). "
+        "D − D_b is the diametral clearance between shell and bundle that the shell diameter "
+        f"implies. Tubes {SHELL_LENGTH_M} m long; the length only changes N.", "",
+        table(["d_o (mm)", "area (m²)", "tubes N", "shell D (mm)", "bundle D_b (mm)",
+               "clearance D − D_b (mm)", "D / D_b − 1 (%)"], rows), "",
+        f"Over areas of {SHELL_SWEEP_M2[0]}–{SHELL_SWEEP_M2[-1]} m² in steps of 5 m²:", "",
+        table(["d_o (mm)", "clearance (mm)", "D / D_b − 1 (%)"], per_tube), "",
+        f"![Shell diameter less the Sinnott bundle diameter]({plot})", "",
+        fits + f" The shell diameter is within {joined(f'{limit} %' for limit in LIMITS)} of "
+        f"the bundle diameter in {joined(close)} of the {len(sweep)} cases. Typical "
+        "shell-to-bundle clearances run from about 10 mm (fixed tube sheet, U-tube) to about "
+        "100 mm (pull-through floating head) for bundles of 0.2–1.2 m (Sinnott's chart of "
+        "shell-bundle clearance). The program's clearance is mostly the rounding "
+        "up to the next hundred plus one more hundred; for large bundles the layout factor "
+        "1.1 √N also grows faster than the correlation. The shell diameter is thus a "
+        "conservative first size, on the large side, not an estimate with an error band, and "
+        "no tooltip states an accurate range for the exchanger's inputs: its margin depends "
+        "on the area, the tube diameter and the length together, which a range on one input "
+        "cannot express.", "",
+    ]
+
+
+def channel_section(calc, root):
+    standard = references.read_channels(Path(root, CHANNEL_FILE))
+    program = measure.channels(calc, standard)
+    rows, worst = [], None
+    for row, figures in zip(standard, program):
+        difference = figures["mass_kg_per_m"] - row.mass_kg_per_m
+        if worst is None or abs(difference) > abs(worst[1]):
+            worst = (row.designation, difference)
+        dims = "same" if (figures["h_mm"], figures["b_mm"]) == (row.h_mm, row.b_mm) else (
+            f'**{figures["h_mm"]:.0f} × {figures["b_mm"]:.0f}**')
+        rows.append([row.designation, f"{row.h_mm} × {row.b_mm} × {row.d_mm:g}", dims,
+                     f'{figures["mass_kg_per_m"]:.2f}', f"{row.mass_kg_per_m:.3f}",
+                     f"{difference:+.3f}", percent(difference / row.mass_kg_per_m * 100)])
+    return [
+        "## Channel steel masses", "",
+        f"`vapentis-calc channel` for each of the {len(standard)} sizes against "
+        f"`{CHANNEL_FILE}` ({references.source_of(Path(root, CHANNEL_FILE))}). The "
+        f"largest difference is {worst[1]:+.3f} kg/m ({worst[0]}): the program shows the "
+        "masses to two decimals. A test (`tests/reference/channel_standard_test.cpp`) holds "
+        "every row within 0.05 kg/m of the file, and the file to its own consistency.", "",
+        table(["size", "standard h × b × d (mm)", "program h × b", "program kg/m",
+               "standard kg/m", "difference kg/m", "difference %"], rows), "",
+    ]
+
+
+def write_page(calc, root, description, claims, spans):
+    lines = [
+        "# How far the figures can be trusted", "",
+        "<!-- Made by ./scripts/accuracy from tools/accuracy/; do not edit by hand. -->", "",
+        "This page sets the figures Vapentis shows beside independent references: saturated "
+        "steam from IAPWS-IF97 (Debian's python3-iapws), the exchanger shell beside the tube "
+        "bundle diameter of Sinnott (Coulson & Richardson vol. 6), and the channel masses "
+        "beside GB/T 706-2016. Every figure comes from `vapentis-calc batch`, as the result "
+        "box shows it, rounded; a deviation is (program − reference) / reference in percent.",
+        "",
+        "The ranges under *Declared* are read from the tool descriptions (`vapentis-calc "
+        "describe`), the same text the tooltips, `--help` and the warnings show. "
+        "`./scripts/accuracy` checks each at its ends and at every measured input inside it "
+        "and writes nothing when one claims more than the figures deliver; "
+        "`tests/accuracy/` checks the ends in every test run.", "",
+        "## Summary", "",
+        summary_section(claims, spans), "",
+        other_runs_text(claims, spans), "",
+        "## Declared ranges", "",
+        declared_section(description, claims, spans), "",
+    ]
+    lines += steam_sections(calc, root, claims, spans)
+    lines += exchanger_section(calc, root)
+    lines += channel_section(calc, root)
+    lines += [
+        "## Making this page", "",
+        "`./scripts/accuracy` installs what is missing, builds `vapentis-calc` and runs "
+        "`tools/accuracy/accuracy.py`, which writes this page and the plots in "
+        "`docs/accuracy/`. The output holds no date or version, so the same sources give the "
+        "same bytes. The run prints the measured ranges, to update a description by.", "",
+    ]
+    page = Path(root, PAGE)
+    page.write_text("\n".join(lines), encoding="utf-8")
+
+
+def report_ranges(claims, spans):
+    print("Measured ranges (inputs where the figures stay within the limit):")
+    for subject in measure.SUBJECTS:
+        claim = claim_of(claims, subject)
+        figures = claim.figures if claim else subject.claimed
+        points = spans[subject]
+        print(f"  {subject.name}: {figures_label(figures)}")
+        for limit in LIMITS:
+            print(f"    within {limit} %: {runs_text(subject, points, figures, limit)}")
+        if claim is None:
+            print("    declared: none")
+            continue
+        print(f"    declared {range_text(claim.low, claim.high, subject.unit)} "
+              f"({claim.phrase}); the measured run at {claim.limit:g} % around it: "
+              f"{around_text(points, claim)}")
+
+
+def main(argv):
+    if len(argv) != 3:
+        sys.exit(__doc__)
+    calc, root = measure.Calc(argv[1]), Path(argv[2])
+    description = calc.describe()
+    try:
+        claims = measure.declared_claims(description)
+    except measure.ClaimError as e:
+        sys.exit(f"error: {e}")
+    spans = {s: measure.measure(calc, s, s.span) for s in measure.SUBJECTS}
+    report_ranges(claims, spans)
+    problems = [(claim, problem) for claim in claims
+                for problem in measure.check(calc, claim, spans[claim.subject])]
+    if problems:
+        for claim, problem in problems:
+            print(f"error: {claim.subject.name} declares {claim.phrase!r} over "
+                  f"{range_text(claim.low, claim.high, claim.subject.unit)}; it fails "
+                  f"{problem}", file=sys.stderr)
+        sys.exit(f"error: a declared range claims more than the figures deliver; {PAGE} is "
+                 "not written")
+    configure_plots()
+    write_page(calc, root, description, claims, spans)
+    print(f"Wrote {PAGE} and {PLOT_DIR}/")
+
+
+if __name__ == "__main__":
+    main(sys.argv)
