@@ -1,46 +1,160 @@
 // Build-time tool: renders an SVG picture at a given size into a PNG, or into
 // raw opaque RGB32 pixels in this machine's byte order (".rgb32") that the
-// window shows without decoding, so the rasters always match their drawings.
+// window shows without decoding, or at several square sizes into one Windows
+// icon (".ico"), so the rasters always match their drawings.
+#include <QBuffer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
-
-#include <QFile>
+#include <QtEndian>
 
 #include <cstdio>
 
-int main(int argc, char* argv[]) {
-  if (argc != 5) {
-    std::fprintf(stderr, "usage: %s input.svg output.png|output.rgb32 width height\n", argv[0]);
-    return 2;
-  }
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  const QSize size(QString::fromLocal8Bit(argv[3]).toInt(),
-                   QString::fromLocal8Bit(argv[4]).toInt());
-  QSvgRenderer renderer(QString::fromLocal8Bit(argv[1]));
-  if (!renderer.isValid() || size.isEmpty()) {
-    std::fprintf(stderr, "cannot render %s\n", argv[1]);
-    return 1;
-  }
+namespace {
+
+QImage Render(QSvgRenderer& renderer, QSize size) {
   QImage image(size, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   QPainter painter(&image);
   renderer.render(&painter);
   painter.end();
-  const QString output = QString::fromLocal8Bit(argv[2]);
-  if (!output.endsWith(QStringLiteral(".rgb32"))) return image.save(output, "PNG") ? 0 : 1;
-  // Shown as RGB32, which spares the window a scan for transparency; a drawing
-  // that is not opaque everywhere would show black where it is clear.
-  for (int y = 0; y < image.height(); ++y) {
+  return image;
+}
+
+void Append16(QByteArray& out, quint16 value) {
+  const quint16 le = qToLittleEndian(value);
+  out.append(reinterpret_cast<const char*>(&le), sizeof le);
+}
+
+void Append32(QByteArray& out, quint32 value) {
+  const quint32 le = qToLittleEndian(value);
+  out.append(reinterpret_cast<const char*>(&le), sizeof le);
+}
+
+// One icon image: PNG from 256 pixels up, as Windows expects there; below, a
+// 32-bit bitmap with its alpha and the transparency mask older readers use.
+QByteArray IconImage(const QImage& drawn) {
+  QByteArray out;
+  if (drawn.width() >= 256) {
+    QBuffer buffer(&out);
+    buffer.open(QIODevice::WriteOnly);
+    drawn.save(&buffer, "PNG");
+    return out;
+  }
+  const QImage image = drawn.convertToFormat(QImage::Format_ARGB32);
+  const int w = image.width();
+  const int h = image.height();
+  const int mask_stride = ((w + 31) / 32) * 4;
+  Append32(out, 40);     // size of BITMAPINFOHEADER
+  Append32(out, w);      // width
+  Append32(out, 2 * h);  // height of the colour rows and the mask rows together
+  Append16(out, 1);      // planes
+  Append16(out, 32);     // bits per pixel
+  Append32(out, 0);      // BI_RGB
+  Append32(out, static_cast<quint32>(w * h * 4 + mask_stride * h));
+  for (int i = 0; i < 4; ++i) Append32(out, 0);  // resolution and palette: unused
+  // Bottom-up rows of blue, green, red and straight alpha.
+  for (int y = h - 1; y >= 0; --y) {
     const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-    for (int x = 0; x < image.width(); ++x) {
-      if (qAlpha(line[x]) != 255) {
+    for (int x = 0; x < w; ++x) {
+      for (int channel : {qBlue(line[x]), qGreen(line[x]), qRed(line[x]), qAlpha(line[x])}) {
+        out.append(static_cast<char>(channel));
+      }
+    }
+  }
+  for (int y = h - 1; y >= 0; --y) {
+    QByteArray row(mask_stride, '\0');
+    const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < w; ++x) {
+      if (qAlpha(line[x]) == 0) row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
+    }
+    out.append(row);
+  }
+  return out;
+}
+
+bool WriteIcon(QSvgRenderer& renderer, const QList<int>& sides, const QString& path) {
+  QList<QByteArray> images;
+  for (int side : sides) images.append(IconImage(Render(renderer, QSize(side, side))));
+  QByteArray out;
+  Append16(out, 0);  // reserved
+  Append16(out, 1);  // an icon, not a cursor
+  Append16(out, static_cast<quint16>(images.size()));
+  quint32 offset = 6 + 16 * static_cast<quint32>(images.size());
+  for (qsizetype i = 0; i < images.size(); ++i) {
+    const int side = sides[i];
+    out.append(static_cast<char>(side >= 256 ? 0 : side));  // 0 stands for 256
+    out.append(static_cast<char>(side >= 256 ? 0 : side));
+    out.append('\0');  // no palette
+    out.append('\0');
+    Append16(out, 1);   // planes
+    Append16(out, 32);  // bits per pixel
+    Append32(out, static_cast<quint32>(images[i].size()));
+    Append32(out, offset);
+    offset += static_cast<quint32>(images[i].size());
+  }
+  for (const QByteArray& image : images) out.append(image);
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly) && file.write(out) == out.size() && file.flush();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  const bool icon = argc >= 4 && QByteArray(argv[2]).endsWith(".ico");
+  if (argc != 5 && !icon) {
+    std::fprintf(stderr,
+                 "usage: %s input.svg output.png|output.rgb32 width height\n"
+                 "       %s input.svg output.ico side...\n",
+                 argv[0], argv[0]);
+    return 2;
+  }
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  QSvgRenderer renderer(QString::fromLocal8Bit(argv[1]));
+  const QString output = QString::fromLocal8Bit(argv[2]);
+  if (icon) {
+    QList<int> sides;
+    bool sides_valid = true;
+    for (int i = 3; i < argc; ++i) {
+      const int side = QString::fromLocal8Bit(argv[i]).toInt();
+      sides_valid = sides_valid && side > 0 && side <= 256;  // an icon entry holds at most 256
+      sides.append(side);
+    }
+    if (!renderer.isValid() || !sides_valid) {
+      std::fprintf(stderr, "cannot render %s at those sizes\n", argv[1]);
+      return 1;
+    }
+    return WriteIcon(renderer, sides, output) ? 0 : 1;
+  }
+  const QSize size(QString::fromLocal8Bit(argv[3]).toInt(),
+                   QString::fromLocal8Bit(argv[4]).toInt());
+  if (!renderer.isValid() || size.isEmpty()) {
+    std::fprintf(stderr, "cannot render %s\n", argv[1]);
+    return 1;
+  }
+  const QImage image = Render(renderer, size);
+  const bool raw_pixels = output.endsWith(QStringLiteral(".rgb32"));
+  bool opaque = true;
+  for (int y = 0; y < image.height() && opaque; ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < image.width() && opaque; ++x) {
+      opaque = qAlpha(line[x]) == 255;
+      if (!opaque && raw_pixels) {
+        // Shown as RGB32, which spares the window a scan for transparency; a drawing
+        // that is not opaque everywhere would show black where it is clear.
         std::fprintf(stderr, "%s is not opaque at %d,%d\n", argv[1], x, y);
         return 1;
       }
     }
+  }
+  if (!raw_pixels) {
+    // An opaque picture is stored without alpha, so that it is shown without a
+    // scan for transparency.
+    const QImage stored = opaque ? image.convertToFormat(QImage::Format_RGB32) : image;
+    return stored.save(output, "PNG") ? 0 : 1;
   }
   QFile raw(output);
   const auto bytes = static_cast<qint64>(image.sizeInBytes());

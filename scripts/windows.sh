@@ -25,7 +25,15 @@ QT_WINDOWS_OPTIONS=(
 WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
   cmake ninja-build dpkg-dev qt6-base-dev qt6-base-dev-tools qt6-svg-dev
   qt6-translations-l10n)
-WINE_PACKAGES=(wine wine64 xvfb xauth fonts-wqy-microhei)
+# The cross-build of the parts without a window: GoogleTest's sources, and the
+# header-only CLI11 and nlohmann-json.
+WINDOWS_CORE_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 cmake ninja-build
+  googletest libcli11-dev nlohmann-json3-dev)
+# The window's cross-build also runs Debian's Qt tools (moc, rcc) and the picture renderer.
+WINDOWS_UI_PACKAGES=(qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n)
+# Wine on a virtual display, Wine's own fonts (the frame's buttons, Tahoma; kept
+# apart from this machine's fonts), and a Song face standing in for SimSun.
+WINE_PACKAGES=(wine wine64 xvfb xauth fontconfig fonts-wine fonts-arphic-uming)
 
 CACHE_ROOT="${XDG_CACHE_HOME:-$HOME/.cache}/vapentis"
 
@@ -109,4 +117,163 @@ ensure_qt_windows() {
 native_version() {
   local dev=${1}-dev
   dpkg-query -W -f='${Version}' "$dev"
+}
+
+# The Qt for Windows, built once (see ensure_qt_windows), for the windows-release
+# preset.
+use_qt_windows() {
+  ensure_qt_windows
+  VAPENTIS_QT_WINDOWS=$(qt_windows_prefix)
+  export VAPENTIS_QT_WINDOWS
+}
+
+# Configures and builds one of the Windows presets (arguments after the preset:
+# the targets, else all).
+build_windows() {
+  local preset=$1
+  shift
+  echo "== Cross-build for Windows: $preset"
+  cmake --preset "$preset" -DVAPENTIS_WARNINGS_AS_ERRORS=ON >/dev/null
+  if [ $# -gt 0 ]; then
+    cmake --build --preset "$preset" --target "$@"
+  else
+    cmake --build --preset "$preset"
+  fi
+}
+
+# The version the build gives the programs.
+windows_version() {
+  sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$ROOT/build/windows-release/CMakeCache.txt"
+}
+
+# Wine in a prefix of its own under build/, as the Windows presets' tests expect,
+# set up once: no menu entries or desktop links on this machine, the shell
+# folders inside the prefix, Wine's own fonts in the Windows font folder (Debian's
+# Wine does not find them by itself), Chinese fonts under the names Windows has,
+# and the font folder of the tests' offscreen platform (Wine hides QT_* variables,
+# so it goes into the prefix's environment).
+WINE_PREFIX_SETTINGS_VERSION=3
+prepare_wine() {
+  ensure_packages "${WINE_PACKAGES[@]}"
+  export WINEPREFIX="$ROOT/build/wine-prefix" WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  local ready="$WINEPREFIX/.vapentis-settings-$WINE_PREFIX_SETTINGS_VERSION"
+  [ -f "$ready" ] && return 0
+  echo "== Preparing the Wine prefix $WINEPREFIX"
+  rm -rf "$WINEPREFIX"
+  wineboot -i >/dev/null 2>&1
+  wineserver -w
+  local folder
+  for folder in "$WINEPREFIX/drive_c/users/$(id -un)"/*; do
+    if [ -L "$folder" ]; then
+      rm "$folder"
+      mkdir "$folder"
+    fi
+  done
+  cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+  local song_dir song_face
+  song_dir=$(dirname "$(fc-match -f '%{file}' 'AR PL UMing CN')")
+  song_face=$(fc-match -f '%{family[0]}' 'AR PL UMing CN')
+  {
+    printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+    printf '[HKEY_CURRENT_USER\\Environment]\r\n"QT_QPA_FONTDIR"="%s"\r\n\r\n' \
+      "$(winepath -w "$song_dir" | sed 's/\\/\\\\/g')"
+    printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Decorated"="N"\r\n\r\n'
+    printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
+    local name
+    # Qt falls back to these for Chinese in the platform's menu font.
+    for name in SimSun 宋体 NSimSun 新宋体 "Microsoft YaHei" 微软雅黑; do
+      printf '"%s"="%s"\r\n' "$name" "$song_face"
+    done
+  } | { printf '\xFF\xFE'; iconv -f UTF-8 -t UTF-16LE; } >"$WINEPREFIX/vapentis-settings.reg"
+  wine reg import "$(winepath -w "$WINEPREFIX/vapentis-settings.reg")" >/dev/null 2>&1
+  wineserver -w
+  touch "$ready"
+}
+
+# A virtual X display for Wine: without one, Qt's windows platform waits about
+# two minutes at every start.
+start_virtual_display() {
+  ensure_packages xvfb xauth
+  local display_file
+  display_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+  VIRTUAL_DISPLAY_PID=$!
+  local tries=0
+  while [ ! -s "$display_file" ]; do
+    tries=$((tries + 1))
+    if [ $tries -gt 100 ] || ! kill -0 "$VIRTUAL_DISPLAY_PID" 2>/dev/null; then
+      echo "error: Xvfb did not start" >&2
+      return 1
+    fi
+    sleep 0.1
+  done
+  DISPLAY=":$(cat "$display_file")"
+  export DISPLAY
+  rm -f "$display_file"
+}
+
+# Ends Wine's processes in our prefix, then the virtual display.
+stop_virtual_display() {
+  if [ -n "${WINEPREFIX:-}" ] && ! timeout 30 wineserver -w 2>/dev/null; then
+    wineserver -k 2>/dev/null || true
+  fi
+  if [ -n "${VIRTUAL_DISPLAY_PID:-}" ]; then
+    kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true
+    wait "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true
+    VIRTUAL_DISPLAY_PID=
+  fi
+}
+
+# Fails unless the program is one executable needing nothing beside it: every
+# DLL it imports is part of Windows.
+check_stand_alone() {
+  local exe=$1 dll
+  while read -r dll; do
+    case "${dll,,}" in
+      kernel32.dll | user32.dll | gdi32.dll | advapi32.dll | shell32.dll | ole32.dll | \
+        oleaut32.dll | comdlg32.dll | imm32.dll | winmm.dll | ws2_32.dll | shlwapi.dll | \
+        version.dll | uxtheme.dll | dwmapi.dll | shcore.dll | userenv.dll | netapi32.dll | \
+        wtsapi32.dll | authz.dll | d3d9.dll | d3d11.dll | dxgi.dll | dwrite.dll | msvcrt.dll | \
+        api-ms-win-*) ;;
+      *)
+        echo "error: $exe needs $dll beside it" >&2
+        return 1
+        ;;
+    esac
+  done < <(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p')
+}
+
+# Builds build/windows/: the zip of the two programs and the user notes, and
+# the installer.
+package_windows() {
+  ensure_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_CORE_PACKAGES[@]}" "${WINDOWS_UI_PACKAGES[@]}" \
+    nsis
+  use_qt_windows
+  build_windows windows-release vapentis vapentis-calc
+  local version out stage
+  version=$(windows_version)
+  out="$ROOT/build/windows"
+  stage="$out/vapentis-$version-win64"
+  rm -rf "$stage"
+  mkdir -p "$stage"
+  local program
+  for program in src/vapentis.exe cli/vapentis-calc.exe; do
+    check_stand_alone "$ROOT/build/windows-release/$program"
+    x86_64-w64-mingw32-strip -o "$stage/$(basename "$program")" "$ROOT/build/windows-release/$program"
+  done
+  # Notepad of every Windows version reads UTF-8 with a byte-order mark and CR LF.
+  { printf '\xEF\xBB\xBF'; sed -e "s/@VERSION@/$version/g" -e 's/$/\r/' \
+      "$ROOT/packaging/windows/readme_zh.txt"; } >"$stage/使用说明.txt"
+
+  echo "== Zip and installer"
+  local zip="$out/vapentis-$version-win64.zip" setup="$out/vapentis-$version-win64-setup.exe"
+  rm -f "$zip" "$setup"
+  # UTF-8 names in the zip need a UTF-8 locale here.
+  (cd "$out" && LC_ALL=C.UTF-8 cmake -E tar cf "$zip" --format=zip "$(basename "$stage")")
+  makensis -INPUTCHARSET UTF8 -V2 -DVERSION="$version" -DPROGRAMS="$stage" \
+    -DICON="$ROOT/build/windows-release/src/app/vapentis-resources/vapentis.ico" \
+    -DSIZE_KB="$(du -sk "$stage" | cut -f1)" -DOUTFILE="$setup" \
+    "$ROOT/packaging/windows/installer.nsi"
+  ls -l "$zip" "$setup"
 }

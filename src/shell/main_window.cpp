@@ -4,11 +4,9 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QIcon>
-#include <QIconEngine>
 #include <QMenuBar>
 #include <QPainter>
 #include <QStyleOptionTabWidgetFrame>
-#include <QSvgRenderer>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QUrl>
@@ -34,30 +32,6 @@ namespace {
 constexpr int kPageWidthTwips = 6975;
 constexpr int kPageHeightTwips = 5175;
 constexpr int kTabHeaderTwips = 520;
-
-// Draws the icon from its SVG only when a size is asked for, so start-up
-// does not pay for sizes the platform never shows.
-class SvgIconEngine : public QIconEngine {
- public:
-  explicit SvgIconEngine(QString resource) : resource_(std::move(resource)) {}
-
-  void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
-    QSvgRenderer(resource_).render(painter, rect);
-  }
-
-  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    paint(&painter, QRect(QPoint(0, 0), size), mode, state);
-    return pixmap;
-  }
-
-  QIconEngine* clone() const override { return new SvgIconEngine(resource_); }
-
- private:
-  QString resource_;
-};
 
 // The client area: the background picture, unscaled at the top left, under
 // every control.
@@ -139,7 +113,7 @@ constexpr std::array<MenuCommand, 9> kMenu = {{
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QStringLiteral("VapentisKOVALT2.0---Ardelle"));
-  setWindowIcon(QIcon(new SvgIconEngine(QStringLiteral(":/resources/icon.svg"))));
+  setWindowIcon(PictureIcon(QStringLiteral(":/resources/icon.svg")));
   setFont(WindowFont());
   move(Twips(3100), Twips(200));
   resize(Twips(11300), Twips(7500));

@@ -2,6 +2,7 @@
 // screen's pixel ratio, from pixels rendered at build time where there are any.
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -9,7 +10,13 @@
 namespace vapentis {
 
 // An SVG resource drawn at `size` for the pixel ratio; ratios 1 and 2 show the
-// raw pixels rendered from it at build time, when there are any.
+// raw pixels rendered from it at build time, when there are any. A build without
+// SVG at run time shows its rasters for 1.25, 1.5 and 1.75 too, and for any
+// other ratio the nearest larger one scaled smoothly.
 QPixmap PicturePixmap(const QString& svg_resource, QSize size, qreal device_pixel_ratio);
+
+// The icon drawn from an SVG resource, at whatever size is asked for; in a build
+// without SVG at run time, from its rasters rendered at build time.
+QIcon PictureIcon(const QString& svg_resource);
 
 }  // namespace vapentis

@@ -1,0 +1,96 @@
+; The Windows installer: per user, without administrator rights, in Chinese.
+; scripts/package-windows runs makensis with VERSION, PROGRAMS (the folder with
+; vapentis.exe, vapentis-calc.exe and 使用说明.txt), ICON and OUTFILE defined.
+; 64-bit like the programs, which need a 64-bit Windows anyway.
+Target amd64-unicode
+ManifestDPIAware true
+RequestExecutionLevel user
+SetCompressor /SOLID lzma
+
+!include "FileFunc.nsh"
+!include "LogicLib.nsh"
+!include "MUI2.nsh"
+
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Vapentis"
+
+Name "Vapentis ${VERSION}"
+OutFile "${OUTFILE}"
+InstallDir "$LOCALAPPDATA\Programs\Vapentis"
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
+BrandingText "Ardelle"
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_ABORTWARNING
+!define MUI_COMPONENTSPAGE_NODESC
+!define MUI_FINISHPAGE_RUN "$INSTDIR\vapentis.exe"
+
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_COMPONENTS
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "SimpChinese"
+
+VIProductVersion "${VERSION}.0"
+VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "ProductName" "Vapentis"
+VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "CompanyName" "Ardelle"
+VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "FileDescription" "Vapentis 安装程序"
+VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "LegalCopyright" "© Ardelle"
+
+Section "Vapentis 程序" SectionProgram
+  SectionIn RO
+  SetShellVarContext current
+  ; A folder made to hold the installation (%LOCALAPPDATA%\Programs on a fresh
+  ; account) goes again with it; one that was there stays.
+  ${GetParent} "$INSTDIR" $0
+  ${IfNot} ${FileExists} "$0\*.*"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "CreatedParentFolder" "$0"
+  ${EndIf}
+  SetOutPath "$INSTDIR"
+  File "${PROGRAMS}/vapentis.exe"
+  File "${PROGRAMS}/vapentis-calc.exe"
+  File "${PROGRAMS}/使用说明.txt"
+  WriteUninstaller "$INSTDIR\uninstall.exe"
+  CreateShortcut "$SMPROGRAMS\Vapentis.lnk" "$INSTDIR\vapentis.exe"
+
+  ; The entry in the system's list of installed programs, for this user only.
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Vapentis ${VERSION}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "Ardelle"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "URLInfoAbout" "https://www.ardelle.example"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\vapentis.exe,0"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" ${SIZE_KB}
+SectionEnd
+
+Section "桌面快捷方式" SectionDesktop
+  SetShellVarContext current
+  CreateShortcut "$DESKTOP\Vapentis.lnk" "$INSTDIR\vapentis.exe"
+SectionEnd
+
+; Removes only what the installer put there: a folder chosen by hand may hold
+; other files, and they stay with the folder.
+Section "Uninstall"
+  SetShellVarContext current
+  ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "CreatedParentFolder"
+  Delete "$INSTDIR\vapentis.exe"
+  Delete "$INSTDIR\vapentis-calc.exe"
+  Delete "$INSTDIR\使用说明.txt"
+  Delete "$INSTDIR\uninstall.exe"
+  RMDir "$INSTDIR"
+  ${If} $0 != ""
+    RMDir "$0"
+  ${EndIf}
+  Delete "$SMPROGRAMS\Vapentis.lnk"
+  Delete "$DESKTOP\Vapentis.lnk"
+  DeleteRegKey HKCU "${UNINSTALL_KEY}"
+SectionEnd

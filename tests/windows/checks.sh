@@ -1,0 +1,247 @@
+# The checks scripts/test-windows runs under Wine, with WINEPREFIX and a virtual
+# DISPLAY set up by scripts/windows.sh.
+# shellcheck shell=bash
+
+windows_check_failed() {
+  echo "Windows check: $*" >&2
+  return 1
+}
+
+# Command lines for the comparison, one a line: the arguments, then after " < "
+# the standard input (a file of the input folder), if any.
+CALC_CASES='sizing --throughput 5 --feed 10 --product 40
+sizing --throughput 8 --feed 6 --product 30 --application 废水零排放
+sizing --json --application 中药浓缩
+sizing --throughput 1e308 --feed 1e-320 --product 7
+sizing --throughput ５ --feed 　10 --product 40。5
+sizing --product 0
+sizing --feed x --json
+sizing --speed 3
+
+--help
+sizing --help
+steam --mode temperature --temperature 130
+steam --pressure 0.1013 --json
+pipe --state liquid --flow 5000 --velocity 1.5 --density 1000
+pipe --temperature -40 --json
+pump --json
+pump --efficiency 0
+exchanger --area 50 --tube-diameter 25 --tube-length 3
+channel --designation 25a
+channel --designation 99z
+describe
+batch < requests.jsonl
+batch < crlf.jsonl
+batch < empty.jsonl'
+
+# Writes the batch inputs: every tool with ordinary, extreme and malformed
+# numbers, so that the Windows C runtime's parsing, rounding and formatting are
+# held to the Linux build's.
+write_calc_inputs() {
+  local dir=$1 number tool
+  local numbers=(0 -0 1 -1 0.5 .5 5. 1e3 1.5E3 1e308 1e309 -1e308 4.9e-324 1e-320 2.2250738585072014e-308
+    0.1013 100 130 0.049999999999999996 2.675 1.005 123456789012345678 '" 12 "' '"１２．５"' '"1,5"'
+    '"0x10"' '"nan"' '"inf"' '"-"' '""')
+  {
+    for number in "${numbers[@]}"; do
+      for tool in sizing pump exchanger; do
+        case $tool in
+          sizing) echo "{\"tool\":\"sizing\",\"throughput\":$number,\"feed\":$number,\"product\":40}"
+            echo "{\"tool\":\"sizing\",\"product\":$number,\"application\":\"垃圾渗滤液\"}" ;;
+          pump) echo "{\"tool\":\"pump\",\"flow\":$number,\"efficiency\":$number}" ;;
+          exchanger) echo "{\"tool\":\"exchanger\",\"area\":$number,\"tube_diameter\":$number}" ;;
+        esac
+      done
+      echo "{\"tool\":\"steam\",\"mode\":\"pressure\",\"pressure\":$number}"
+      echo "{\"tool\":\"steam\",\"mode\":\"temperature\",\"temperature\":$number}"
+      echo "{\"tool\":\"pipe\",\"state\":\"steam\",\"temperature\":$number,\"velocity\":$number}"
+      echo "{\"tool\":\"pipe\",\"state\":\"liquid\",\"density\":$number}"
+    done
+    echo '{"tool":"channel","designation":"6.3"}'
+    echo '{"tool":"channel","designation":"40c"}'
+    echo ''
+    echo 'not json'
+    echo '{"tool":"teapot"}'
+    echo '[1,2]'
+    echo '{"tool":"sizing","throughput":"5","throughput":"6"}'
+  } >"$dir/requests.jsonl"
+  printf '{"tool":"sizing"}\r\n\r\n{"tool":"pump","flow":"80"}\r\n' >"$dir/crlf.jsonl"
+  : >"$dir/empty.jsonl"
+}
+
+# Runs every case with the Windows program under Wine and with the Linux one, and
+# fails where their standard output, standard error or exit code differ by a byte.
+compare_calc() {
+  local windows_calc=$1 linux_calc=$2
+  local dir
+  dir=$(mktemp -d)
+  write_calc_inputs "$dir"
+  local line args input count=0 failed=0
+  while IFS= read -r line; do
+    args=${line%% < *}
+    input=/dev/null
+    [ "$args" != "$line" ] && input="$dir/${line##* < }"
+    local -a argv=()
+    read -r -a argv <<<"$args"
+    local linux_code=0 windows_code=0
+    "$linux_calc" "${argv[@]}" <"$input" >"$dir/linux.out" 2>"$dir/linux.err" || linux_code=$?
+    wine "$windows_calc" "${argv[@]}" <"$input" >"$dir/windows.out" 2>"$dir/windows.err" ||
+      windows_code=$?
+    count=$((count + 1))
+    local stream
+    for stream in out err; do
+      if ! cmp -s "$dir/linux.$stream" "$dir/windows.$stream"; then
+        echo "vapentis-calc $line: standard $stream differs (Linux, then Windows):" >&2
+        diff "$dir/linux.$stream" "$dir/windows.$stream" | head -n 10 >&2 || true
+        failed=1
+      fi
+    done
+    if [ "$linux_code" != "$windows_code" ]; then
+      echo "vapentis-calc $line: exit code $linux_code on Linux, $windows_code on Windows" >&2
+      failed=1
+    fi
+  done <<<"$CALC_CASES"
+  echo "vapentis-calc: $count command lines ($(wc -l <"$dir/requests.jsonl") batch requests)" \
+    "give the same bytes and exit codes on Windows as on Linux"
+  rm -rf "$dir"
+  [ "$failed" = 0 ] || windows_check_failed "vapentis-calc differs on Windows"
+}
+
+# The console test of the command-line tests, in a real Wine console.
+check_console() {
+  local tests=$1
+  local report
+  report=$(mktemp --suffix=.xml)
+  timeout 300 wine wineconsole "$tests" --gtest_filter='Console.*' \
+    --gtest_output="xml:$(winepath -w "$report")" >/dev/null 2>&1 || true
+  if ! grep -q 'result="completed"' "$report" || grep -q '<failure' "$report"; then
+    sed -n '/<failure/,/<\/failure>/p' "$report" | head -n 40 >&2
+    rm -f "$report"
+    windows_check_failed "vapentis-calc in a Windows console"
+  fi
+  rm -f "$report"
+  echo "vapentis-calc in a Windows console: Chinese output and input read right"
+}
+
+# The window of `exe`, started under Wine at the screen scale `percent`, after
+# the menu command MVR and the button Command5: saved to `out`. Fails if the
+# window does not open at its scaled size or the press changes nothing.
+take_screenshot() {
+  local exe=$1 out=$2 percent=${3:-100}
+  local dpi=$((96 * percent / 100))
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+  wineserver -w
+  wine "$exe" &
+  local pid=$! window="" tries=0
+  while [ -z "$window" ]; do
+    tries=$((tries + 1))
+    if [ $tries -gt 120 ]; then
+      kill "$pid" 2>/dev/null || true
+      windows_check_failed "the window of $exe did not open within a minute"
+      return 1
+    fi
+    sleep 0.5
+    window=$(xdotool search --name 'VapentisKOVALT2.0---Ardelle' 2>/dev/null | head -n 1) || true
+  done
+  sleep 2
+  # Set by xdotool's --shell output, SCREEN and WINDOW unused.
+  # shellcheck disable=SC2034
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  # The window is 753 x 500 pixels at 100 % (11300 x 7500 twips), Wine's frame included.
+  local expected_width=$((753 * percent / 100))
+  if [ $((WIDTH - expected_width)) -gt 12 ] || [ $((expected_width - WIDTH)) -gt 12 ]; then
+    kill "$pid" 2>/dev/null || true
+    windows_check_failed "at $percent % the window is $WIDTH pixels wide, not about $expected_width"
+    return 1
+  fi
+  # Places in the window in pixels at 100 %: Wine's frame is 4 pixels wide with
+  # a 19-pixel caption; the menu bar is about 20 pixels high; the tab control
+  # stands at 2040, 360 twips, its page 37 pixels lower, and Command5 at 5520,
+  # 840 twips on the page, 1300 x 500 twips large.
+  local frame=4 caption=19
+  local scale=$percent
+  xdotool mousemove --window "$window" $((frame + 40 * scale / 100)) \
+    $((frame + caption + 10 * scale / 100)) click 1
+  sleep 1
+  local before
+  before=$(mktemp --suffix=.png)
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$before"
+  xdotool mousemove --window "$window" $((frame + (136 + 2 + 368 + 43) * scale / 100)) \
+    $((frame + caption + (20 + 24 + 37 + 56 + 16) * scale / 100)) click 1
+  sleep 1
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out"
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  local changed
+  changed=$(compare -metric AE "$before" "$out" null: 2>&1) || true
+  rm -f "$before"
+  if [ "${changed%%.*}" -lt 1000 ] 2>/dev/null; then
+    windows_check_failed "pressing Command5 changed only $changed pixels of the window"
+    return 1
+  fi
+  echo "window at $percent %: ${WIDTH}x${HEIGHT}, the sizing result shown: $out"
+}
+
+# Installs silently into the Wine prefix, checks what the installer put where
+# and that the installed vapentis-calc works, takes the screenshots of the
+# installed window, uninstalls silently and checks that nothing is left.
+check_installer() {
+  local setup=$1 linux_calc=$2 screenshots=$3
+  local user_dir local_dir
+  user_dir="$WINEPREFIX/drive_c/users/$(id -un)"
+  local_dir="$user_dir/AppData/Local"
+  local install_dir="$local_dir/Programs/Vapentis"
+  local start_menu="$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
+  local key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vapentis'
+  local before after
+  before=$(mktemp)
+  after=$(mktemp)
+  # Temp holds the uninstaller's copy of itself, which Windows clears later.
+  (cd "$user_dir" && find . \( -path ./Temp -o -path ./AppData/Local/Temp \) -prune -o -print | sort) >"$before"
+
+  wine "$setup" /S
+  wineserver -w
+  local file
+  for file in "$install_dir/vapentis.exe" "$install_dir/vapentis-calc.exe" \
+    "$install_dir/使用说明.txt" "$install_dir/uninstall.exe" "$start_menu/Vapentis.lnk" \
+    "$user_dir/Desktop/Vapentis.lnk"; do
+    [ -f "$file" ] || windows_check_failed "the installer did not write $file" || return 1
+  done
+  local registered
+  registered=$(wine reg query "$key" 2>/dev/null | tr -d '\r') || true
+  for value in "DisplayName    REG_SZ    Vapentis" "Publisher    REG_SZ    Ardelle" \
+    "UninstallString    REG_SZ    \"C:\\users\\$(id -un)\\AppData\\Local\\Programs\\Vapentis\\uninstall.exe\"" \
+    "QuietUninstallString"; do
+    grep -qF "$value" <<<"$registered" ||
+      windows_check_failed "the uninstall entry lacks $value: $registered" || return 1
+  done
+  local installed_out
+  installed_out=$(wine "$install_dir/vapentis-calc.exe" sizing) || true
+  [ "$installed_out" = "$("$linux_calc" sizing)" ] ||
+    windows_check_failed "the installed vapentis-calc says: $installed_out" || return 1
+  echo "installed silently into $install_dir; the installed vapentis-calc says:"
+  printf '%s\n' "$installed_out" | sed 's/^/    /'
+
+  local percent
+  for percent in 100 150 200; do
+    take_screenshot "$install_dir/vapentis.exe" "$screenshots/windows-$percent.png" "$percent" ||
+      return 1
+  done
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
+
+  wine "$install_dir/uninstall.exe" /S
+  wineserver -w
+  (cd "$user_dir" && find . \( -path ./Temp -o -path ./AppData/Local/Temp \) -prune -o -print | sort) >"$after"
+  if ! diff "$before" "$after" >&2; then
+    windows_check_failed "uninstalling left the files above behind"
+    return 1
+  fi
+  if grep -qi vapentis "$WINEPREFIX/user.reg"; then
+    grep -i vapentis "$WINEPREFIX/user.reg" >&2
+    windows_check_failed "uninstalling left registry entries behind"
+    return 1
+  fi
+  rm -f "$before" "$after"
+  echo "uninstalled silently: no file and no registry entry left"
+}
