@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <initializer_list>
 #include <utility>
 
 #include "catalog/tool_catalog.h"
@@ -244,11 +245,16 @@ void WriteError(JsonWriter& json, std::string_view kind, std::string_view messag
   json.EndObject();
 }
 
-}  // namespace vapentis::cli
-
-namespace vapentis::cli {
-
 namespace {
+
+// Text members "key": "text" of the object being written, in order.
+void WriteTexts(JsonWriter& json,
+                std::initializer_list<std::pair<std::string_view, std::string_view>> members) {
+  for (const auto& [key, text] : members) {
+    json.Key(key);
+    json.String(text);
+  }
+}
 
 // {"low": …, "high": …}, under `key` unless it is empty; null for an open end.
 void WriteRange(JsonWriter& json, std::string_view key, const Range& range) {
@@ -263,33 +269,26 @@ void WriteRange(JsonWriter& json, std::string_view key, const Range& range) {
 
 void WriteInput(JsonWriter& json, const InputDescription& input, bool read) {
   json.BeginObject();
-  const std::pair<std::string_view, std::string_view> kTexts[] = {
-      {"key", input.key},   {"caption", input.caption},       {"unit", input.unit},
-      {"hint", input.hint}, {"start_text", input.start_text}, {"list", input.list},
-  };
-  for (const auto& [key, text] : kTexts) {
-    json.Key(key);
-    json.String(text);
-  }
+  WriteTexts(json, {{"key", input.key},
+                    {"caption", input.caption},
+                    {"unit", input.unit},
+                    {"hint", input.hint},
+                    {"start_text", input.start_text},
+                    {"list", input.list}});
   json.Key("read");
   json.Bool(read);
   WriteRange(json, "valid", input.valid);
-  json.Key("valid_note");
-  json.String(input.valid_note);
+  WriteTexts(json, {{"valid_note", input.valid_note}});
   json.Key("accurate");
   json.BeginArray();
   for (const Range& range : input.accurate) WriteRange(json, {}, range);
   json.EndArray();
-  json.Key("accuracy");
-  json.String(input.accuracy);
+  WriteTexts(json, {{"accuracy", input.accuracy}});
   json.Key("choices");
   json.BeginArray();
   for (const Choice& choice : input.choices) {
     json.BeginObject();
-    json.Key("key");
-    json.String(choice.key);
-    json.Key("caption");
-    json.String(choice.caption);
+    WriteTexts(json, {{"key", choice.key}, {"caption", choice.caption}});
     json.EndObject();
   }
   json.EndArray();
@@ -298,10 +297,7 @@ void WriteInput(JsonWriter& json, const InputDescription& input, bool read) {
     json.Null();
   } else {
     json.BeginObject();
-    json.Key("input");
-    json.String(input.read_when.input);
-    json.Key("choice");
-    json.String(input.read_when.choice);
+    WriteTexts(json, {{"input", input.read_when.input}, {"choice", input.read_when.choice}});
     json.EndObject();
   }
   json.EndObject();
@@ -314,10 +310,7 @@ void WriteDescriptions(JsonWriter& json) {
   json.BeginArray();
   for (const ToolDescription* tool : Tools()) {
     json.BeginObject();
-    json.Key("name");
-    json.String(tool->name);
-    json.Key("summary");
-    json.String(tool->summary);
+    WriteTexts(json, {{"name", tool->name}, {"summary", tool->summary}});
     json.Key("inputs");
     json.BeginArray();
     for (const InputDescription& input : tool->inputs) WriteInput(json, input, true);

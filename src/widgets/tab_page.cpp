@@ -45,6 +45,23 @@ class WrappingLabel : public QLabel {
   bool measured_ = false;
 };
 
+// A drop-down list whose open list is as wide as its longest item, however
+// narrow the box. It measures when first opened, not while hidden tabs are built.
+class ListBox : public QComboBox {
+ public:
+  using QComboBox::QComboBox;
+
+  void showPopup() override {
+    int widest = 0;
+    for (int i = 0; i < count(); ++i) {
+      widest = std::max(widest, fontMetrics().horizontalAdvance(itemText(i)));
+    }
+    view()->setMinimumWidth(widest + 2 * fontMetrics().averageCharWidth() +
+                            style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    QComboBox::showPopup();
+  }
+};
+
 QString Utf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -122,18 +139,11 @@ QWidget* TabPage::build(const ControlRow& row) {
       widget = new QLineEdit(Utf8(inputOf(row).start_text), parent);
       break;
     case ControlKind::List: {
-      auto* list = new QComboBox(parent);
+      auto* list = new ListBox(parent);
       list->setEditable(true);
       list->setInsertPolicy(QComboBox::NoInsert);
       list->setDuplicatesEnabled(true);
       list->addItems(Utf8(inputOf(row).list).split(QLatin1Char(' ')));
-      // The open list is as wide as its longest item, however narrow the box.
-      int widest = 0;
-      for (int i = 0; i < list->count(); ++i) {
-        widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->itemText(i)));
-      }
-      list->view()->setMinimumWidth(widest + 2 * list->fontMetrics().averageCharWidth() +
-                                    list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
       // After a pick the box shows the start of a name too long for it.
       connect(list, &QComboBox::activated, list,
               [list] { list->lineEdit()->setCursorPosition(0); });

@@ -34,11 +34,13 @@ TEST(SizingTab, ApplicationListShowsEveryNameWhole) {
   SizingTab tab;
   tab.show();
   auto* combo = Find<QComboBox>(&tab, "Combo1");
+  combo->showPopup();
   const QFontMetrics metrics(combo->font());
   for (int i = 0; i < combo->count(); ++i) {
     EXPECT_GT(combo->view()->minimumWidth(), metrics.horizontalAdvance(combo->itemText(i)))
         << combo->itemText(i).toStdString();
   }
+  combo->hidePopup();
   const int zero_discharge = combo->findText(QStringLiteral("废水零排放"));
   combo->setCurrentIndex(zero_discharge);
   emit combo->activated(zero_discharge);
