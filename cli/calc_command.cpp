@@ -218,6 +218,12 @@ std::string TranslateParseError(const CLI::ParseError& e, const ToolCommand* com
   return "命令行有误（" + what + "）";
 }
 
+std::vector<std::string> SubcommandNames(CLI::App& app) {
+  std::vector<std::string> names;
+  for (const CLI::App* sub : app.get_subcommands({})) names.push_back(sub->get_name());
+  return names;
+}
+
 // The arguments CLI11 left over: an unknown subcommand or option, or a stray value.
 std::optional<UsageError> LeftOverProblem(CLI::App& app, const ToolCommand* command,
                                           CLI::App* chosen) {
@@ -226,8 +232,7 @@ std::optional<UsageError> LeftOverProblem(CLI::App& app, const ToolCommand* comm
   const std::string& first = left.front();
   const bool looks_like_option = first.rfind("-", 0) == 0;
   if (chosen == nullptr && !looks_like_option) {
-    std::vector<std::string> names;
-    for (const CLI::App* sub : app.get_subcommands({})) names.push_back(sub->get_name());
+    const std::vector<std::string> names = SubcommandNames(app);
     std::string message = "没有子命令“" + first + "”";
     if (const std::string_view near = NearestName(first, names); !near.empty()) {
       message += "：您是否想输入 " + std::string(near) + "？";
@@ -334,9 +339,7 @@ int RunCalc(int argc, const char* const* argv, std::istream& in, std::ostream& o
     ToolCommand* command = chosen_command();
     usage = LeftOverProblem(app, command, chosen_app());
     if (!usage && chosen_app() == nullptr) {
-      std::vector<std::string> names;
-      for (const CLI::App* sub : app.get_subcommands({})) names.push_back(sub->get_name());
-      usage = UsageError{"请给出子命令：" + Joined(names), nullptr};
+      usage = UsageError{"请给出子命令：" + Joined(SubcommandNames(app)), nullptr};
     }
     if (!usage && command != nullptr) usage = ChoiceProblem(*command);
   } catch (const CLI::CallForHelp& e) {
