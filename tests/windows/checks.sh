@@ -85,8 +85,17 @@ compare_calc() {
     read -r -a argv <<<"$args"
     local linux_code=0 windows_code=0
     "$linux_calc" "${argv[@]}" <"$input" >"$dir/linux.out" 2>"$dir/linux.err" || linux_code=$?
-    wine "$windows_calc" "${argv[@]}" <"$input" >"$dir/windows.out" 2>"$dir/windows.err" ||
-      windows_code=$?
+    # A lost connection to the wineserver is Wine's own failure, not the program's:
+    # such a run is repeated, at most twice.
+    local attempt
+    for attempt in 1 2 3; do
+      windows_code=0
+      wine "$windows_calc" "${argv[@]}" <"$input" >"$dir/windows.out" 2>"$dir/windows.err" ||
+        windows_code=$?
+      grep -q '^wine client error' "$dir/windows.err" || break
+      echo "Wine lost its server running vapentis-calc $line (attempt $attempt)" >&2
+      wineserver -w
+    done
     count=$((count + 1))
     local stream
     for stream in out err; do
