@@ -10,13 +10,14 @@ QT_WINDOWS_VERSION=6.4.2
 # Qt's Chinese texts come from Debian's translation files, which are the same on
 # every platform.
 QT_WINDOWS_MODULES=(qt6-base)
-# Only what the program and its tests need. Debian's source leaves out wintab, so
-# no tablet events; with OpenGL off, Qt 6.4 still wants dynamic GL unless told not to.
+# Only what the program and its tests need, print support among it (the sheet is
+# printed; Windows' printer backend is part of Qt6PrintSupport itself). Debian's
+# source leaves out wintab, so no tablet events; with OpenGL off, Qt 6.4 still wants dynamic GL unless told not to.
 QT_WINDOWS_OPTIONS=(
   -DBUILD_SHARED_LIBS=OFF -DCMAKE_BUILD_TYPE=Release
   -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
   -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_opengl=OFF -DFEATURE_dbus=OFF
-  -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
+  -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
   -DFEATURE_tabletevent=OFF -DFEATURE_dynamicgl=OFF
   -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_freetype=OFF
   -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_libpng=OFF -DFEATURE_system_jpeg=OFF
