@@ -1,5 +1,6 @@
 #include "cli/batch.h"
 
+#include <algorithm>
 #include <limits>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -238,40 +239,30 @@ class LineEvaluator {
                   "没有名为“" + tool_field->text + "”的工具，应为" + ToolList() + "之一", "tool");
     }
 
-    texts_.resize(tool->inputs.size());
-    given_.assign(tool->inputs.size(), false);
-    for (std::size_t i = 0; i < tool->inputs.size(); ++i) texts_[i] = DefaultText(tool->inputs[i]);
+    SetDefaultTexts(*tool, texts_);
+    given_.clear();
     for (const Field& field : parser_.fields()) {
       if (&field == tool_field) continue;
-      std::size_t i = 0;
-      while (i < tool->inputs.size() && tool->inputs[i].key != field.key) ++i;
-      if (const Problem problem = FieldProblem(*tool, i, field); !problem.kind.empty()) {
+      const InputDescription* input = FindReadInput(*tool, field.key);
+      if (const Problem problem = FieldProblem(*tool, input, field); !problem.kind.empty()) {
         json.Key("tool");
         json.String(tool->name);
         return Fail(json, problem.kind, problem.message, field.key);
       }
-      given_[i] = true;
-      texts_[i] = field.text;
+      given_.push_back(input->key);
+      texts_[input->key] = field.text;
     }
     const InputDescription* unread = nullptr;
-    if (std::string problem = SettleChoices(*tool, texts_, given_, QuotedKey, &unread);
-        !problem.empty()) {
+    if (std::string problem = SettleChoices(texts_, given_, QuotedKey, &unread); !problem.empty()) {
       json.Key("tool");
       json.String(tool->name);
       return Fail(json, kUnreadInput, problem, unread != nullptr ? unread->key : "");
     }
 
-    try {
-      const ToolOutcome output = tool->calculate(texts_, '.');
-      WriteResultMembers(json, *tool, texts_, output, RangeWarnings(*tool, texts_));
-      if (output.unmatched_input.empty()) return true;
-      // The lines without values stand as the window shows them, and the line counts as failed.
-      WriteError(json, kNotInList, output.notice, output.unmatched_input);
-      return false;
-    } catch (const CalcFailure& failure) {
-      WriteFailureMembers(json, *tool, texts_, failure, RangeWarnings(*tool, texts_));
-      return false;
-    }
+    // A list text not in the list still gives its lines, and the line counts as failed.
+    const Presented presented = Present(texts_, '.');
+    WriteRecordMembers(json, texts_, presented);
+    return presented.Succeeded();
   }
 
   struct Problem {
@@ -279,19 +270,21 @@ class LineEvaluator {
     std::string message;
   };
 
-  // What is wrong with the field for input i of the tool (i past the end: no such input).
-  Problem FieldProblem(const ToolDescription& tool, std::size_t i, const Field& field) const {
-    if (i == tool.inputs.size()) {
+  // What is wrong with the field for `input` of the tool (nullptr: no such input).
+  Problem FieldProblem(const ToolDescription& tool, const InputDescription* input,
+                       const Field& field) const {
+    if (input == nullptr) {
       return {kUnknownInput, "工具" + std::string(tool.name) + "没有输入“" + field.key +
                                  "”，可用的输入：" + InputList(tool)};
     }
-    if (given_[i]) return {kDuplicateInput, "输入“" + field.key + "”出现了不止一次"};
+    if (std::find(given_.begin(), given_.end(), input->key) != given_.end()) {
+      return {kDuplicateInput, "输入“" + field.key + "”出现了不止一次"};
+    }
     if (field.type == ValueType::Other) {
       return {kInvalidInputValue, "输入“" + field.key + "”应为字符串或数字"};
     }
-    const InputDescription& input = tool.inputs[i];
-    if (!input.choices.empty() && FindChoice(input, field.text) == nullptr) {
-      return {kInvalidInputValue, "输入“" + field.key + "”应为" + ChoiceList(input) + "之一"};
+    if (!input->choices.empty() && FindChoice(*input, field.text) == nullptr) {
+      return {kInvalidInputValue, "输入“" + field.key + "”应为" + ChoiceList(*input) + "之一"};
     }
     return {};
   }
@@ -303,8 +296,8 @@ class LineEvaluator {
   }
 
   RequestParser parser_;
-  std::vector<std::string> texts_;
-  std::vector<bool> given_;
+  InputTexts texts_;                     // kept from line to line, so their buffers are reused
+  std::vector<std::string_view> given_;  // keys of the inputs the line gives
 };
 
 }  // namespace

@@ -55,7 +55,7 @@ constexpr const char* kBatchFooter =
 // What --help says of an input: its caption, meaning, unit and accuracy, and
 // the choices or list items it takes.
 std::string OptionHelp(const InputDescription& input) {
-  std::string help(input.caption);
+  std::string help = Caption(input);
   const std::string hint = InputHint(input);
   if (!hint.empty()) help += "：" + hint;
   if (!input.choices.empty()) {
@@ -69,7 +69,7 @@ std::string OptionHelp(const InputDescription& input) {
   if (!input.read_when.input.empty()) {
     help += "（只在 " + std::string(input.read_when.choice) + " 时读取）";
   }
-  if (!input.list.empty()) help += "（" + std::string(input.list) + "）";
+  if (!input.list.empty()) help += "（" + ListText(input) + "）";
   return help;
 }
 
@@ -77,7 +77,7 @@ struct ToolCommand {
   const ToolDescription* tool = nullptr;
   CLI::App* app = nullptr;
   std::vector<CLI::Option*> options;  // one per input, in the tool's order
-  std::vector<std::string> texts;
+  InputTexts texts;
   bool json = false;
 };
 
@@ -101,49 +101,36 @@ void PrintWarnings(const ToolCommand& command, const std::vector<std::string>& w
     err << Prefix(&command) << "注意：" << warning << '\n';
 }
 
-void ReportFailure(const ToolCommand& command, const CalcFailure& failure,
-                   const std::vector<std::string>& warnings, std::ostream& err) {
-  if (command.json) {
-    JsonWriter json;
-    json.BeginObject();
-    WriteFailureMembers(json, *command.tool, command.texts, failure, warnings);
-    json.EndObject();
-    err << json.text() << '\n';
-    return;
-  }
-  PrintWarnings(command, warnings, err);
+// The failure's message, and the option to blame with the text it was given.
+void PrintFailure(const ToolCommand& command, const CalcFailure& failure, std::ostream& err) {
   err << Prefix(&command) << failure.message();
-  const std::size_t i = InputIndex(*command.tool, failure.input());
-  if (i < command.tool->inputs.size()) {
-    err << "（" << OptionName(command.tool->inputs[i]) << " \"" << command.texts[i] << "\"）";
+  if (const InputDescription* input = FindReadInput(*command.tool, failure.input())) {
+    err << "（" << OptionName(*input) << " \"" << command.texts[input->key] << "\"）";
   }
   err << '\n';
 }
 
 int RunTool(const ToolCommand& command, std::ostream& out, std::ostream& err) {
-  const std::vector<std::string> warnings = RangeWarnings(*command.tool, command.texts);
-  ToolOutcome output;
-  try {
-    output = command.tool->calculate(command.texts, '.');
-  } catch (const CalcFailure& failure) {
-    ReportFailure(command, failure, warnings, err);
-    return kExitFailure;
-  }
-  const bool matched = output.unmatched_input.empty();
+  const Presented presented = Present(command.texts, '.');
   if (command.json) {
     JsonWriter json;
     json.BeginObject();
-    WriteResultMembers(json, *command.tool, command.texts, output, warnings);
-    if (!matched) WriteError(json, kNotInList, output.notice, output.unmatched_input);
+    WriteRecordMembers(json, command.texts, presented);
     json.EndObject();
-    (matched ? out : err) << json.text() << '\n';
+    (presented.Succeeded() ? out : err) << json.text() << '\n';
   } else {
-    PrintWarnings(command, warnings, err);
-    // The lines without values still show, as the window shows them.
-    WriteLines(out, output);
-    if (!matched) err << Prefix(&command) << output.notice << '\n';
+    PrintWarnings(command, presented.warnings, err);
+    if (presented.failure) {
+      PrintFailure(command, *presented.failure, err);
+    } else if (!presented.unchosen.empty()) {
+      err << Prefix(&command) << presented.unchosen << '\n';
+    } else {
+      // The lines without values still show, as the window shows them.
+      WriteLines(out, presented.outcome);
+      if (!presented.Succeeded()) err << Prefix(&command) << presented.outcome.notice << '\n';
+    }
   }
-  return matched ? kExitSuccess : kExitFailure;
+  return presented.Succeeded() ? kExitSuccess : kExitFailure;
 }
 
 int RunBatchCommand(std::istream& in, std::ostream& out, std::ostream& err) {
@@ -264,9 +251,11 @@ std::optional<UsageError> LeftOverProblem(CLI::App& app, const ToolCommand* comm
 
 // Options that the chosen mode does not read, or that need different modes.
 std::optional<UsageError> ChoiceProblem(ToolCommand& command) {
-  std::vector<bool> given;
-  for (const CLI::Option* option : command.options) given.push_back(option->count() > 0);
-  std::string problem = SettleChoices(*command.tool, command.texts, given, OptionName);
+  std::vector<std::string_view> given;
+  for (std::size_t i = 0; i < command.options.size(); ++i) {
+    if (command.options[i]->count() > 0) given.push_back(command.tool->inputs[i].key);
+  }
+  std::string problem = SettleChoices(command.texts, given, OptionName);
   if (problem.empty()) return std::nullopt;
   return UsageError{problem, command.app};
 }
@@ -293,13 +282,11 @@ int RunCalc(int argc, const char* const* argv, std::istream& in, std::ostream& o
         app.add_subcommand(std::string(command.tool->name), std::string(command.tool->summary));
     SubcommandDefaults(command.app);
     command.app->footer(kToolFooter);
-    command.texts.reserve(command.tool->inputs.size());
-    for (const InputDescription& input : command.tool->inputs)
-      command.texts.emplace_back(DefaultText(input));
-    for (std::size_t i = 0; i < command.tool->inputs.size(); ++i) {
-      const InputDescription& input = command.tool->inputs[i];
+    SetDefaultTexts(*command.tool, command.texts);
+    for (const InputDescription& input : command.tool->inputs) {
+      // The option writes straight into the text, which stays where it is.
       CLI::Option* option =
-          command.app->add_option(OptionName(input), command.texts[i], OptionHelp(input))
+          command.app->add_option(OptionName(input), command.texts[input.key], OptionHelp(input))
               ->type_name("值")
               ->capture_default_str();
       if (!input.choices.empty()) {

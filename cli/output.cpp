@@ -179,15 +179,14 @@ void WriteLines(std::ostream& out, const ToolOutcome& output) {
 
 namespace {
 
-void WriteToolAndInputs(JsonWriter& json, const ToolDescription& tool,
-                        std::span<const std::string> texts) {
+void WriteToolAndInputs(JsonWriter& json, const InputTexts& texts) {
   json.Key("tool");
-  json.String(tool.name);
+  json.String(texts.tool().name);
   json.Key("inputs");
   json.BeginObject();
-  for (std::size_t i = 0; i < tool.inputs.size(); ++i) {
-    json.Key(tool.inputs[i].key);
-    json.String(texts[i]);
+  for (const InputDescription& input : texts.tool().inputs) {
+    json.Key(input.key);
+    json.String(texts[input.key]);
   }
   json.EndObject();
 }
@@ -202,10 +201,19 @@ void WriteWarnings(JsonWriter& json, std::span<const std::string> warnings) {
 
 }  // namespace
 
-void WriteResultMembers(JsonWriter& json, const ToolDescription& tool,
-                        std::span<const std::string> texts, const ToolOutcome& output,
-                        std::span<const std::string> warnings) {
-  WriteToolAndInputs(json, tool, texts);
+void WriteRecordMembers(JsonWriter& json, const InputTexts& texts, const Presented& presented) {
+  WriteToolAndInputs(json, texts);
+  if (!presented.Calculated()) {
+    WriteWarnings(json, presented.warnings);
+    if (presented.failure) {
+      const CalcFailure& failure = *presented.failure;
+      WriteError(json, KindName(failure.kind()), failure.message(), failure.input());
+    } else {
+      WriteError(json, kMissingChoice, presented.unchosen, {});
+    }
+    return;
+  }
+  const ToolOutcome& output = presented.outcome;
   json.Key("figures");
   json.BeginObject();
   for (const Figure& figure : output.figures) {
@@ -217,15 +225,11 @@ void WriteResultMembers(JsonWriter& json, const ToolDescription& tool,
   json.BeginArray();
   for (const std::string& line : output.lines) json.String(line);
   json.EndArray();
-  WriteWarnings(json, warnings);
-}
-
-void WriteFailureMembers(JsonWriter& json, const ToolDescription& tool,
-                         std::span<const std::string> texts, const CalcFailure& failure,
-                         std::span<const std::string> warnings) {
-  WriteToolAndInputs(json, tool, texts);
-  WriteWarnings(json, warnings);
-  WriteError(json, KindName(failure.kind()), failure.message(), failure.input());
+  WriteWarnings(json, presented.warnings);
+  // The lines without values stand as the window shows them; the record says why.
+  if (!output.unmatched_input.empty()) {
+    WriteError(json, kNotInList, output.notice, output.unmatched_input);
+  }
 }
 
 void WriteError(JsonWriter& json, std::string_view kind, std::string_view message,
@@ -269,12 +273,13 @@ void WriteRange(JsonWriter& json, std::string_view key, const Range& range) {
 
 void WriteInput(JsonWriter& json, const InputDescription& input, bool read) {
   json.BeginObject();
+  const std::string caption = Caption(input);
   WriteTexts(json, {{"key", input.key},
-                    {"caption", input.caption},
+                    {"caption", caption},
                     {"unit", input.unit},
                     {"hint", input.hint},
                     {"start_text", input.start_text},
-                    {"list", input.list}});
+                    {"list", ListText(input)}});
   json.Key("read");
   json.Bool(read);
   WriteRange(json, "valid", input.valid);

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "description/presenter.h"
 #include "description/tool_description.h"
 #include "numeric/numeric.h"
 
@@ -25,6 +26,8 @@ inline constexpr std::string_view kLineTooLong = "LineTooLong";
 inline constexpr std::string_view kUnreadInput = "UnreadInput";
 // A text of a list-only input that is not in the list: the lines show without values.
 inline constexpr std::string_view kNotInList = "NotInList";
+// A choice the tool needs was left empty; nothing was calculated.
+inline constexpr std::string_view kMissingChoice = "MissingChoice";
 
 // Compact JSON built into one string, reused from record to record; a batch
 // writes a million of them, so this avoids a document per record. UTF-8 is
@@ -62,16 +65,11 @@ class JsonWriter {
 // The result lines, each followed by a newline.
 void WriteLines(std::ostream& out, const ToolOutcome& output);
 
-// "tool", "inputs" (every input's text, in the tool's order), "figures",
-// "lines" and, when there are any, "warnings".
-void WriteResultMembers(JsonWriter& json, const ToolDescription& tool,
-                        std::span<const std::string> texts, const ToolOutcome& output,
-                        std::span<const std::string> warnings);
-
-// "tool", "inputs", "warnings" when there are any, and "error" for a failed calculation.
-void WriteFailureMembers(JsonWriter& json, const ToolDescription& tool,
-                         std::span<const std::string> texts, const CalcFailure& failure,
-                         std::span<const std::string> warnings);
+// The members of one press's record: "tool", "inputs" (every input's text, in
+// the tool's order), then "figures", "lines" and "warnings" (when there are any)
+// of a calculation, with "error" for a list text not in the list; or
+// "warnings" and "error" for a failure.
+void WriteRecordMembers(JsonWriter& json, const InputTexts& texts, const Presented& presented);
 
 // Every tool with its inputs, for programs that build on the command line.
 void WriteDescriptions(JsonWriter& json);

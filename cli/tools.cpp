@@ -16,23 +16,31 @@ std::string_view DefaultText(const InputDescription& input) {
   return input.start_text;
 }
 
-std::string SettleChoices(const ToolDescription& tool, std::vector<std::string>& texts,
-                          const std::vector<bool>& given,
+void SetDefaultTexts(const ToolDescription& tool, InputTexts& texts) {
+  texts.Reset(tool);
+  for (const InputDescription& input : tool.inputs) texts[input.key] = DefaultText(input);
+}
+
+std::string SettleChoices(InputTexts& texts, std::span<const std::string_view> given,
                           std::string (*name)(const InputDescription& input),
                           const InputDescription** blamed) {
-  for (std::size_t chooser = 0; chooser < tool.inputs.size(); ++chooser) {
-    const InputDescription& choice_input = tool.inputs[chooser];
+  const auto is_given = [given](std::string_view key) {
+    return std::find(given.begin(), given.end(), key) != given.end();
+  };
+  const std::span<const InputDescription> inputs = texts.tool().inputs;
+  for (const InputDescription& choice_input : inputs) {
     if (choice_input.choices.empty()) continue;
+    const bool chooser_given = is_given(choice_input.key);
+    std::string& chosen = texts[choice_input.key];
     // The given inputs that are read under one choice of this input only.
     const InputDescription* first = nullptr;
-    for (std::size_t i = 0; i < tool.inputs.size(); ++i) {
-      const InputDescription& input = tool.inputs[i];
-      if (!given[i] || input.read_when.input != choice_input.key) continue;
+    for (const InputDescription& input : inputs) {
+      if (input.read_when.input != choice_input.key || !is_given(input.key)) continue;
       if (blamed != nullptr) *blamed = &input;
-      if (given[chooser] && texts[chooser] != input.read_when.choice) {
+      if (chooser_given && chosen != input.read_when.choice) {
         return name(input) + " 只在 " + name(choice_input) + " 为 " +
                std::string(input.read_when.choice) + " 时读取，而 " + name(choice_input) + " 是 " +
-               texts[chooser];
+               chosen;
       }
       if (first != nullptr && first->read_when.choice != input.read_when.choice) {
         return name(*first) + " 与 " + name(input) + " 分别只在 " + name(choice_input) + " 为 " +
@@ -41,7 +49,7 @@ std::string SettleChoices(const ToolDescription& tool, std::vector<std::string>&
       }
       if (first == nullptr) first = &input;
     }
-    if (!given[chooser] && first != nullptr) texts[chooser] = first->read_when.choice;
+    if (!chooser_given && first != nullptr) chosen = first->read_when.choice;
   }
   if (blamed != nullptr) *blamed = nullptr;
   return {};

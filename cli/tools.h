@@ -17,13 +17,14 @@ std::string OptionName(const InputDescription& input);
 // The text of an input left out: the window's start text, or the first choice
 // where the window starts with none ticked.
 std::string_view DefaultText(const InputDescription& input);
+// Every input of the tool at its default text, reusing the texts' room.
+void SetDefaultTexts(const ToolDescription& tool, InputTexts& texts);
 
 // Settles the ticked inputs from what was given: an input read only under one
 // choice picks that choice when its chooser was not given. Returns why the
 // given inputs cannot go together, naming them with `name`; empty when they can.
 // The problem blames the input that is not read, in `blamed` if not null.
-std::string SettleChoices(const ToolDescription& tool, std::vector<std::string>& texts,
-                          const std::vector<bool>& given,
+std::string SettleChoices(InputTexts& texts, std::span<const std::string_view> given,
                           std::string (*name)(const InputDescription& input),
                           const InputDescription** blamed = nullptr);
 

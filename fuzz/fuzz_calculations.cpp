@@ -1,4 +1,4 @@
-// Fuzzes every tool's calculation with arbitrary input texts: each call gives a
+// Fuzzes every tool's calculation with arbitrary input texts: each press gives a
 // result or a CalcFailure, never a crash, and no line shows a non-finite number.
 #include <array>
 #include <cstdint>
@@ -9,23 +9,25 @@
 #include <vector>
 
 #include "catalog/tool_catalog.h"
+#include "description/presenter.h"
 #include "numeric/numeric.h"
 
 namespace {
 
-using vapentis::CalcFailure;
+using vapentis::InputTexts;
+using vapentis::Presented;
 using vapentis::ToolDescription;
 
 constexpr std::size_t kMaxTexts = 6;
 using Texts = std::array<std::string_view, kMaxTexts>;
-using Lines = std::vector<std::string>;
 
-[[noreturn]] void Fail(const ToolDescription& tool, const std::vector<std::string>& texts, char sep,
-                       const std::string& what) {
-  std::fprintf(stderr, "%.*s (separator '%c'): %s\n", static_cast<int>(tool.name.size()),
-               tool.name.data(), sep, what.c_str());
-  for (std::size_t i = 0; i < texts.size(); ++i) {
-    std::fprintf(stderr, "  text %zu: \"%s\"\n", i, texts[i].c_str());
+[[noreturn]] void Fail(const InputTexts& texts, char sep, const std::string& what) {
+  const std::string_view name = texts.tool().name;
+  std::fprintf(stderr, "%.*s (separator '%c'): %s\n", static_cast<int>(name.size()), name.data(),
+               sep, what.c_str());
+  for (const vapentis::InputDescription& input : texts.tool().inputs) {
+    std::fprintf(stderr, "  %.*s: \"%s\"\n", static_cast<int>(input.key.size()), input.key.data(),
+                 texts[input.key].c_str());
   }
   std::abort();
 }
@@ -39,49 +41,41 @@ bool ShowsNonFinite(std::string_view line) {
   return lower.find("inf") != std::string::npos || lower.find("nan") != std::string::npos;
 }
 
-void Run(const ToolDescription& tool, const std::vector<std::string>& texts, char sep) {
-  Lines lines;
+// Through the presenter, as every reader of a tool calls it.
+void Run(const InputTexts& texts, char sep) {
+  Presented presented;
   try {
-    lines = tool.calculate(texts, sep).lines;
-  } catch (const CalcFailure&) {
-    return;
+    presented = vapentis::Present(texts, sep);
   } catch (const std::exception& e) {
-    Fail(tool, texts, sep, std::string("threw ") + e.what());
+    Fail(texts, sep, std::string("threw ") + e.what());
   } catch (...) {
-    Fail(tool, texts, sep, "threw something that is not a CalcFailure");
+    Fail(texts, sep, "threw something");
   }
-  if (lines.empty()) Fail(tool, texts, sep, "gave no result lines");
-  for (const std::string& line : lines) {
-    if (ShowsNonFinite(line)) Fail(tool, texts, sep, "shows a non-finite number: " + line);
+  if (!presented.Calculated()) return;
+  if (presented.outcome.lines.empty()) Fail(texts, sep, "gave no result lines");
+  for (const std::string& line : presented.outcome.lines) {
+    if (ShowsNonFinite(line)) Fail(texts, sep, "shows a non-finite number: " + line);
   }
 }
 
 // Runs the tool once for each choice of its ticked input (and once with none
-// ticked where the window allows that); typed inputs take the fuzzed texts in order.
+// ticked); typed inputs take the fuzzed texts in order.
 void RunEveryChoice(const ToolDescription& tool, const Texts& fuzzed, char sep) {
-  std::vector<std::string> texts;
+  InputTexts texts(tool);
   std::size_t next = 0;
-  std::size_t choice_input = tool.inputs.size();
-  for (std::size_t i = 0; i < tool.inputs.size(); ++i) {
-    if (!tool.inputs[i].choices.empty()) {
-      choice_input = i;
-      texts.emplace_back();
-    } else {
-      texts.emplace_back(next < fuzzed.size() ? fuzzed[next++] : std::string_view{});
+  const vapentis::InputDescription* choice_input = nullptr;
+  for (const vapentis::InputDescription& input : tool.inputs) {
+    if (!input.choices.empty()) {
+      choice_input = &input;
+    } else if (next < fuzzed.size()) {
+      texts[input.key] = fuzzed[next++];
     }
   }
-  if (choice_input == tool.inputs.size()) {
-    Run(tool, texts, sep);
-    return;
-  }
-  const vapentis::InputDescription& input = tool.inputs[choice_input];
-  for (const vapentis::Choice& choice : input.choices) {
-    texts[choice_input] = choice.key;
-    Run(tool, texts, sep);
-  }
-  if (!input.choice_required) {
-    texts[choice_input].clear();
-    Run(tool, texts, sep);
+  Run(texts, sep);
+  if (choice_input == nullptr) return;
+  for (const vapentis::Choice& choice : choice_input->choices) {
+    texts[choice_input->key] = choice.key;
+    Run(texts, sep);
   }
 }
 

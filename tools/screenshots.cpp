@@ -1,6 +1,7 @@
 // Saves a picture of the window at start and of every tool tab, each after
 // its calculation ran on the initial inputs, for the documentation.
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
@@ -14,16 +15,20 @@
 namespace {
 
 struct Shot {
-  int tab;  // -1: the window at start
+  const char* menu;  // the menu command chosen first; nullptr: the window at start
   const char* file;
   const char* presses[2];  // buttons pressed in order before the picture
 };
 
 constexpr Shot kShots[] = {
-    {-1, "window.png", {nullptr, nullptr}},      {0, "tab-sizing.png", {"Command5", nullptr}},
-    {1, "tab-steam.png", {"Command3", nullptr}}, {2, "tab-pipe.png", {"Option1", "Command4"}},
-    {3, "tab-pump.png", {"Command10", nullptr}}, {4, "tab-exchanger.png", {"Command11", nullptr}},
-    {5, "tab-channel.png", {nullptr, nullptr}},  {6, "tab-help.png", {nullptr, nullptr}},
+    {nullptr, "window.png", {nullptr, nullptr}},
+    {"MVR", "tab-sizing.png", {"Command5", nullptr}},
+    {"ZQXZ", "tab-steam.png", {"Command3", nullptr}},
+    {"GLJS", "tab-pipe.png", {"Option1", "Command4"}},
+    {"P", "tab-pump.png", {"Command10", nullptr}},
+    {"HE", "tab-exchanger.png", {"Command11", nullptr}},
+    {"CGCX", "tab-channel.png", {nullptr, nullptr}},
+    {"HELP", "tab-help.png", {nullptr, nullptr}},
 };
 
 }  // namespace
@@ -36,7 +41,14 @@ int main(int argc, char* argv[]) {
   window.show();
   if (!QTest::qWaitForWindowExposed(&window)) return 1;
   for (const Shot& shot : kShots) {
-    if (shot.tab >= 0) window.ShowToolTab(shot.tab);
+    if (shot.menu != nullptr) {
+      auto* command = window.findChild<QAction*>(QString::fromLatin1(shot.menu));
+      if (command == nullptr) {
+        std::fprintf(stderr, "no menu command %s\n", shot.menu);
+        return 1;
+      }
+      command->trigger();
+    }
     for (const char* name : shot.presses) {
       if (name == nullptr) continue;
       auto* button = window.findChild<QAbstractButton*>(QString::fromLatin1(name));

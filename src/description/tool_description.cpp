@@ -1,6 +1,7 @@
 #include "description/tool_description.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "numeric/numeric.h"
 
@@ -15,10 +16,56 @@ const InputDescription* FindInput(const ToolDescription& tool, std::string_view 
   return nullptr;
 }
 
-std::size_t InputIndex(const ToolDescription& tool, std::string_view key) {
-  std::size_t i = 0;
-  while (i < tool.inputs.size() && tool.inputs[i].key != key) ++i;
-  return i;
+const InputDescription* FindReadInput(const ToolDescription& tool, std::string_view key) {
+  for (const InputDescription& input : tool.inputs) {
+    if (input.key == key) return &input;
+  }
+  return nullptr;
+}
+
+void InputTexts::Reset(const ToolDescription& tool) {
+  tool_ = &tool;
+  texts_.resize(tool.inputs.size());
+  for (std::string& text : texts_) text.clear();
+}
+
+std::size_t InputTexts::Index(std::string_view key) const {
+  const std::span<const InputDescription> inputs = tool_->inputs;
+  // The keys a calculation asks for are the description's own, so the same pointer is the quick
+  // match.
+  for (std::size_t i = 0; i < inputs.size(); ++i) {
+    if (inputs[i].key.data() == key.data() && inputs[i].key.size() == key.size()) return i;
+  }
+  for (std::size_t i = 0; i < inputs.size(); ++i) {
+    if (inputs[i].key == key) return i;
+  }
+  throw std::out_of_range("the tool " + std::string(tool_->name) + " reads no input " +
+                          std::string(key));
+}
+
+std::string BracketedUnit(std::string_view unit, UnitInCaption brackets) {
+  switch (brackets) {
+    case UnitInCaption::FullWidthBrackets:
+      return "（" + std::string(unit) + "）";
+    case UnitInCaption::AsciiBrackets:
+      return "(" + std::string(unit) + ")";
+    case UnitInCaption::No:
+      break;
+  }
+  return {};
+}
+
+std::string ListText(const InputDescription& input) {
+  std::string text;
+  for (const std::string_view item : input.list) {
+    if (!text.empty()) text += ' ';
+    text += item;
+  }
+  return text;
+}
+
+std::string Caption(const InputDescription& input) {
+  return std::string(input.label) + BracketedUnit(input.unit, input.unit_in_caption);
 }
 
 const Choice* FindChoice(const InputDescription& input, std::string_view key) {
@@ -83,27 +130,23 @@ bool KeepsAccuracy(const InputDescription& input, double value) {
                      [value](const Range& range) { return range.Contains(value); });
 }
 
-bool IsRead(const ToolDescription& tool, const InputDescription& input,
-            std::span<const std::string> texts) {
-  if (input.read_when.input.empty()) return true;
-  const std::size_t chooser = InputIndex(tool, input.read_when.input);
-  return chooser < texts.size() && texts[chooser] == input.read_when.choice;
+bool IsRead(const InputDescription& input, const InputTexts& texts) {
+  return input.read_when.input.empty() || texts[input.read_when.input] == input.read_when.choice;
 }
 
-std::vector<std::string> RangeWarnings(const ToolDescription& tool,
-                                       std::span<const std::string> texts, char decimal_separator) {
+std::vector<std::string> RangeWarnings(const InputTexts& texts, char decimal_separator) {
   std::vector<std::string> warnings;
-  for (std::size_t i = 0; i < tool.inputs.size() && i < texts.size(); ++i) {
-    const InputDescription& input = tool.inputs[i];
+  for (const InputDescription& input : texts.tool().inputs) {
     if (input.valid.Unbounded() && input.accurate.empty()) continue;
-    if (!IsRead(tool, input, texts)) continue;
+    if (!IsRead(input, texts)) continue;
+    const std::string& text = texts[input.key];
     double value = 0;
     try {
-      value = ParseNumber(texts[i], decimal_separator);
+      value = ParseNumber(text, decimal_separator);
     } catch (const CalcFailure&) {
       continue;
     }
-    const std::string given = std::string(input.caption) + "为" + texts[i] + "，";
+    const std::string given = Caption(input) + "为" + text + "，";
     if (!input.valid.Contains(value)) {
       warnings.push_back(given + "超出有效范围（" + RangeText(input.valid, input.unit) + "）：" +
                          std::string(input.valid_note));

@@ -3,6 +3,7 @@
 // ranges, and the calculation that turns their texts into figures and lines.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <limits>
 #include <span>
@@ -36,18 +37,23 @@ struct Condition {
   std::string_view choice;  // key of the choice
 };
 
+// How a caption ends in its input's unit: "流量（m3/h）", "饱和蒸汽压力(MPa)", or not at all.
+enum class UnitInCaption { No, FullWidthBrackets, AsciiBrackets };
+
 struct InputDescription {
-  std::string_view key;         // the command-line name and the failure tag
-  std::string_view caption;     // the label beside the window's box
-  std::string_view unit;        // the unit of the value, as the window writes it; empty if none
-  std::string_view start_text;  // the box's text at start; for choices the key ticked, or empty
-  std::string_view hint = {};   // what the value means, in a sentence
-  Range valid = {};             // where the value makes physical sense
+  std::string_view key;    // the command-line name and the failure tag
+  std::string_view label;  // the caption beside the window's box, without the unit
+  std::string_view unit;   // the unit of the value, as the window writes it; empty if none
+  UnitInCaption unit_in_caption = UnitInCaption::No;
+  std::string_view start_text =
+      {};                      // the box's text at start; for choices the key ticked, or empty
+  std::string_view hint = {};  // what the value means, in a sentence
+  Range valid = {};            // where the value makes physical sense
   std::string_view valid_note = {};  // why values outside `valid` make none, in a phrase
   // Where the figures keep the accuracy `accuracy` states: one or more stretches.
   std::span<const Range> accurate = {};
-  std::string_view accuracy = {};        // what holds inside `accurate`, in a phrase
-  std::string_view list = {};            // items of a drop-down list, one blank between
+  std::string_view accuracy = {};               // what holds inside `accurate`, in a phrase
+  std::span<const std::string_view> list = {};  // items of a drop-down list, in list order
   bool list_only = false;                // the list's items are the only texts the tool knows
   std::span<const Choice> choices = {};  // the only values; empty: any text
   bool choice_required = false;          // the window needs one ticked to calculate
@@ -69,20 +75,64 @@ struct ToolOutcome {
   std::string notice = {};
 };
 
+class InputTexts;
+
 struct ToolDescription {
-  std::string_view name;     // the subcommand
-  std::string_view summary;  // what the tool gives, in a sentence
+  std::string_view name;          // the subcommand
+  std::string_view menu_caption;  // the window's menu command
+  std::string_view tab_caption;   // the caption of its tab
+  std::string_view summary;       // what the tool gives, in a sentence
   std::span<const InputDescription> inputs;
   // Boxes the window shows for reference that the calculation does not read.
   std::span<const InputDescription> shown_only = {};
-  // The calculation, given the texts in the order of `inputs`. Throws CalcFailure.
-  ToolOutcome (*calculate)(std::span<const std::string> texts, char decimal_separator) = nullptr;
+  // The calculation of the texts of `inputs`. Throws CalcFailure.
+  ToolOutcome (*calculate)(const InputTexts& texts, char decimal_separator) = nullptr;
 };
+
+// The texts of a tool's inputs, set and read by key, kept in the tool's order.
+class InputTexts {
+ public:
+  InputTexts() = default;
+  // Every input of the tool with an empty text.
+  explicit InputTexts(const ToolDescription& tool) { Reset(tool); }
+
+  // Empties every text, keeping the room the texts took, for another line of a batch.
+  void Reset(const ToolDescription& tool);
+
+  const ToolDescription& tool() const { return *tool_; }
+  // The text of the input with this key; throws std::out_of_range if the tool has none.
+  const std::string& operator[](std::string_view key) const { return texts_[Index(key)]; }
+  std::string& operator[](std::string_view key) { return texts_[Index(key)]; }
+  // The texts in the order of the tool's inputs.
+  std::span<const std::string> InOrder() const { return texts_; }
+
+ private:
+  std::size_t Index(std::string_view key) const;
+
+  const ToolDescription* tool_ = nullptr;
+  std::vector<std::string> texts_;
+};
+
+// The caption beside the window's box: the label, and the unit where the caption carries it.
+std::string Caption(const InputDescription& input);
+// The items of a drop-down list, one blank between; empty for an input without one.
+std::string ListText(const InputDescription& input);
+// The unit in the brackets given: "（吨/小时）".
+std::string BracketedUnit(std::string_view unit, UnitInCaption brackets);
+
+// The names of a table's rows, in table order, as a drop-down list's items.
+template <class Row, std::size_t N>
+constexpr std::array<std::string_view, N> ListOf(const std::array<Row, N>& rows,
+                                                 std::string_view Row::*name) {
+  std::array<std::string_view, N> items{};
+  for (std::size_t i = 0; i < N; ++i) items[i] = rows[i].*name;
+  return items;
+}
 
 // The input with this key among the read and the shown ones; nullptr if none.
 const InputDescription* FindInput(const ToolDescription& tool, std::string_view key);
-// Position of the read input with this key in `inputs`; inputs.size() if none.
-std::size_t InputIndex(const ToolDescription& tool, std::string_view key);
+// The read input with this key; nullptr if the tool reads none.
+const InputDescription* FindReadInput(const ToolDescription& tool, std::string_view key);
 // The choice with this key; nullptr if none.
 const Choice* FindChoice(const InputDescription& input, std::string_view key);
 
@@ -100,14 +150,11 @@ std::string RangeText(std::span<const Range> ranges, std::string_view unit);
 bool KeepsAccuracy(const InputDescription& input, double value);
 
 // Whether the calculation reads this input, given the texts of all inputs.
-bool IsRead(const ToolDescription& tool, const InputDescription& input,
-            std::span<const std::string> texts);
+bool IsRead(const InputDescription& input, const InputTexts& texts);
 
 // One message for each read input whose number lies outside its valid range,
 // or else outside the range where its figures keep their accuracy. Texts that
 // are no number give none: the calculation reports them.
-std::vector<std::string> RangeWarnings(const ToolDescription& tool,
-                                       std::span<const std::string> texts,
-                                       char decimal_separator = '.');
+std::vector<std::string> RangeWarnings(const InputTexts& texts, char decimal_separator = '.');
 
 }  // namespace vapentis

@@ -10,26 +10,6 @@ namespace vapentis {
 
 namespace {
 
-enum class Family { Circulation, Film };
-
-struct Application {
-  std::string_view name;
-  double main_power_coefficient;
-  double auxiliary_power_factor;
-  std::string_view code;
-  Family family;
-};
-
-constexpr std::array<Application, 7> kApplications = {{
-    {"蒸发结晶", 17, 1.9, "CRY", Family::Circulation},
-    {"废水零排放", 17, 1.9, "ZLD", Family::Circulation},
-    {"垃圾渗滤液", 16, 1.6, "ZLD", Family::Circulation},
-    {"化工行业", 17, 1.9, "ZLD", Family::Circulation},
-    {"危废行业", 19, 2, "ZLD", Family::Circulation},
-    {"中药浓缩", 11, 1.1, "CON", Family::Film},
-    {"食品行业", 12, 1.1, "CON", Family::Film},
-}};
-
 // A band holds W strictly between its bounds; the first band that holds W wins.
 struct Band {
   double above_t_per_h;
@@ -113,7 +93,7 @@ SizingResult SizeEvaporator(const SizingInputs& in) {
 
   if (app) {
     r.application_code = app->code;
-    if (app->family == Family::Film) {
+    if (app->family == EvaporatorFamily::Film) {
       r.type_code = "FF";
       r.type_name = "降膜、升膜、自然循环";
     } else if (w < 15.5321) {

@@ -2,6 +2,7 @@
 // model code, power estimate, footprint and staffing from four input texts.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,9 +36,27 @@ inline constexpr std::string_view kFeedConcentrationInput = "feed";
 inline constexpr std::string_view kProductConcentrationInput = "product";
 inline constexpr std::string_view kApplicationInput = "application";
 
-// The seven applications of the drop-down list, in list order, one blank between.
-inline constexpr std::string_view kApplicationList =
-    "蒸发结晶 废水零排放 垃圾渗滤液 化工行业 危废行业 中药浓缩 食品行业";
+enum class EvaporatorFamily { Circulation, Film };
+
+struct Application {
+  std::string_view name;
+  double main_power_coefficient;
+  double auxiliary_power_factor;
+  std::string_view code;
+  EvaporatorFamily family;
+};
+
+// The seven applications, in the order of the drop-down list; any other text
+// has no coefficients, code or family.
+inline constexpr std::array<Application, 7> kApplications = {{
+    {"蒸发结晶", 17, 1.9, "CRY", EvaporatorFamily::Circulation},
+    {"废水零排放", 17, 1.9, "ZLD", EvaporatorFamily::Circulation},
+    {"垃圾渗滤液", 16, 1.6, "ZLD", EvaporatorFamily::Circulation},
+    {"化工行业", 17, 1.9, "ZLD", EvaporatorFamily::Circulation},
+    {"危废行业", 19, 2, "ZLD", EvaporatorFamily::Circulation},
+    {"中药浓缩", 11, 1.1, "CON", EvaporatorFamily::Film},
+    {"食品行业", 12, 1.1, "CON", EvaporatorFamily::Film},
+}};
 
 SizingResult SizeEvaporator(const SizingInputs& in);  // throws CalcFailure
 

@@ -9,10 +9,12 @@ namespace vapentis {
 
 namespace {
 
+constexpr auto kApplicationNames = ListOf(kApplications, &Application::name);
+
 constexpr std::array kInputs = {
     InputDescription{
         .key = kThroughputInput,
-        .caption = "处理量",
+        .label = "处理量",
         .unit = "吨/小时",
         .start_text = "5",
         .hint = "每小时送入蒸发器的原液量",
@@ -21,7 +23,7 @@ constexpr std::array kInputs = {
     },
     InputDescription{
         .key = kFeedConcentrationInput,
-        .caption = "原液浓度",
+        .label = "原液浓度",
         .unit = "%",
         .start_text = "10",
         .hint = "原液中溶质的质量分数；只有它与出料浓度之比参与计算",
@@ -30,7 +32,7 @@ constexpr std::array kInputs = {
     },
     InputDescription{
         .key = kProductConcentrationInput,
-        .caption = "最终出料浓度",
+        .label = "最终出料浓度",
         .unit = "%",
         .start_text = "40",
         .hint = "蒸发后出料中溶质的质量分数",
@@ -39,17 +41,19 @@ constexpr std::array kInputs = {
     },
     InputDescription{
         .key = kApplicationInput,
-        .caption = "选择用途",
+        .label = "选择用途",
         .unit = "",
-        .start_text = "蒸发结晶",
+        .start_text = kApplicationNames.front(),
         .hint = "物料的用途，决定推荐形式、型号代码和耗电系数；列表以外的文字没有推荐形式，"
                 "耗电量为0",
-        .list = kApplicationList,
+        .list = kApplicationNames,
     },
 };
 
-ToolOutcome Calculate(std::span<const std::string> texts, char decimal_separator) {
-  SizingResult r = SizeEvaporator({texts[0], texts[1], texts[2], texts[3], decimal_separator});
+ToolOutcome Calculate(const InputTexts& in, char decimal_separator) {
+  SizingResult r =
+      SizeEvaporator({in[kThroughputInput], in[kFeedConcentrationInput],
+                      in[kProductConcentrationInput], in[kApplicationInput], decimal_separator});
   return {{{"evaporation_t_per_h", r.evaporation_t_per_h},
            {"power_kwh_per_h", r.power_kwh_per_h},
            {"power_kwh_per_t", r.power_kwh_per_t}},
@@ -58,6 +62,8 @@ ToolOutcome Calculate(std::span<const std::string> texts, char decimal_separator
 
 constexpr ToolDescription kTool{
     .name = "sizing",
+    .menu_caption = "MVR蒸发器选型",
+    .tab_caption = "MVR选型",
     .summary = "MVR蒸发器选型：蒸发量、推荐形式、型号、耗电量、占地和运行方式",
     .inputs = kInputs,
     .calculate = Calculate,

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "description/tool_description.h"
+#include "mvr/evaporator_sizing.h"  // the input keys
 
 namespace vapentis {
 

@@ -2,6 +2,7 @@
 // from the heat-transfer area, the tube outer diameter and the tube length.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,7 +31,7 @@ inline constexpr std::string_view kArrangementInput = "arrangement";
 inline constexpr std::string_view kPitchInput = "pitch";
 
 // The one arrangement of the drop-down list; the calculation assumes it.
-inline constexpr std::string_view kArrangementList = "正三角形";
+inline constexpr std::array<std::string_view, 1> kArrangementList = {"正三角形"};
 
 ExchangerResult ExchangerLayout(const ExchangerInputs& in);  // throws CalcFailure
 

@@ -12,8 +12,9 @@ namespace {
 constexpr std::array kInputs = {
     InputDescription{
         .key = kAreaInput,
-        .caption = "换热面积（m2）",
+        .label = "换热面积",
         .unit = "m2",
+        .unit_in_caption = UnitInCaption::FullWidthBrackets,
         .start_text = "90",
         .hint = "按换热管外表面计的换热面积",
         .valid = {0},
@@ -21,7 +22,7 @@ constexpr std::array kInputs = {
     },
     InputDescription{
         .key = kTubeDiameterInput,
-        .caption = "换热管外径",
+        .label = "换热管外径",
         .unit = "mm",
         .start_text = "38",
         .hint = "换热管的外径",
@@ -30,8 +31,9 @@ constexpr std::array kInputs = {
     },
     InputDescription{
         .key = kTubeLengthInput,
-        .caption = "换热管长度（m）",
+        .label = "换热管长度",
         .unit = "m",
+        .unit_in_caption = UnitInCaption::FullWidthBrackets,
         .start_text = "6",
         .hint = "每根换热管的长度",
         .valid = {0},
@@ -43,29 +45,32 @@ constexpr std::array kInputs = {
 constexpr std::array kShownOnly = {
     InputDescription{
         .key = kArrangementInput,
-        .caption = "排列方式",
+        .label = "排列方式",
         .unit = "",
-        .start_text = "正三角形",
+        .start_text = kArrangementList.front(),
         .hint = "参考值：计算按正三角形排列",
         .list = kArrangementList,
     },
     InputDescription{
         .key = kPitchInput,
-        .caption = "管中心距",
+        .label = "管中心距",
         .unit = "mm",
         .start_text = "48",
         .hint = "参考值：计算按 1.25 倍管外径",
     },
 };
 
-ToolOutcome Calculate(std::span<const std::string> texts, char decimal_separator) {
-  ExchangerResult r = ExchangerLayout({texts[0], texts[1], texts[2], decimal_separator});
+ToolOutcome Calculate(const InputTexts& in, char decimal_separator) {
+  ExchangerResult r = ExchangerLayout(
+      {in[kAreaInput], in[kTubeDiameterInput], in[kTubeLengthInput], decimal_separator});
   return {{{"tube_count", r.tube_count}, {"shell_diameter_mm", r.shell_diameter_mm}},
           std::move(r.lines)};
 }
 
 constexpr ToolDescription kTool{
     .name = "exchanger",
+    .menu_caption = "管壳式换热器",
+    .tab_caption = "管壳换热器",
     .summary = "管壳式换热器：由换热面积、管外径和管长求换热管数量和筒体直径",
     .inputs = kInputs,
     .shown_only = kShownOnly,

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "description/tool_description.h"
+#include "process/exchanger_layout.h"  // the input keys
 
 namespace vapentis {
 

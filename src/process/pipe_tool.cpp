@@ -10,8 +10,8 @@ namespace vapentis {
 namespace {
 
 constexpr std::array kStates = {
-    Choice{"steam", "饱和水蒸汽"},
-    Choice{"liquid", "液体"},
+    Choice{kSteamState, "饱和水蒸汽"},
+    Choice{kLiquidState, "液体"},
 };
 
 // Where the pipe tool's own steam density, one band at every temperature, stays
@@ -21,7 +21,7 @@ constexpr std::array kAccurateTemperatures = {Range{55, 105}};
 constexpr std::array kInputs = {
     InputDescription{
         .key = kFluidStateInput,
-        .caption = "流体形态",
+        .label = "流体形态",
         .unit = "",
         .start_text = "",
         .hint = "饱和水蒸汽的密度由温度求出，液体的密度直接输入",
@@ -29,20 +29,22 @@ constexpr std::array kInputs = {
     },
     InputDescription{
         .key = kSteamTemperatureInput,
-        .caption = "水蒸汽温度（℃）",
+        .label = "水蒸汽温度",
         .unit = "℃",
+        .unit_in_caption = UnitInCaption::FullWidthBrackets,
         .start_text = "100",
         .hint = "饱和水蒸汽的温度，由它求蒸汽密度",
         .valid = {0.01, 373.946},
         .valid_note = "饱和蒸汽只在三相点0.01℃与临界点373.946℃之间存在",
         .accurate = kAccurateTemperatures,
         .accuracy = "蒸汽密度与IAPWS-IF97相差不超过2%",
-        .read_when = {kFluidStateInput, "steam"},
+        .read_when = {kFluidStateInput, kSteamState},
     },
     InputDescription{
         .key = kFlowInput,
-        .caption = "流体的流量（kg/h）",
+        .label = "流体的流量",
         .unit = "kg/h",
+        .unit_in_caption = UnitInCaption::FullWidthBrackets,
         .start_text = "5000",
         .hint = "流体的质量流量",
         .valid = {0},
@@ -50,8 +52,9 @@ constexpr std::array kInputs = {
     },
     InputDescription{
         .key = kVelocityInput,
-        .caption = "流体的流速（m/s）",
+        .label = "流体的流速",
         .unit = "m/s",
+        .unit_in_caption = UnitInCaption::FullWidthBrackets,
         .start_text = "22",
         .hint = "蒸汽流速一般在20~40m/s之间，液体一般在1~2.5m/s之间。",
         .valid = {0},
@@ -59,25 +62,27 @@ constexpr std::array kInputs = {
     },
     InputDescription{
         .key = kDensityInput,
-        .caption = "实际密度（kg/m3）",
+        .label = "实际密度",
         .unit = "kg/m3",
+        .unit_in_caption = UnitInCaption::FullWidthBrackets,
         .start_text = "1000",
         .hint = "液体在操作温度下的密度",
         .valid = {0},
         .valid_note = "密度不能为负",
-        .read_when = {kFluidStateInput, "liquid"},
+        .read_when = {kFluidStateInput, kLiquidState},
     },
 };
 
 FluidState StateOf(std::string_view text) {
-  if (text == kStates[0].key) return FluidState::Steam;
-  if (text == kStates[1].key) return FluidState::Liquid;
+  if (text == kSteamState) return FluidState::Steam;
+  if (text == kLiquidState) return FluidState::Liquid;
   return FluidState::None;
 }
 
-ToolOutcome Calculate(std::span<const std::string> texts, char decimal_separator) {
-  PipeResult r = PipeDiameterResult(
-      {StateOf(texts[0]), texts[1], texts[2], texts[3], texts[4], decimal_separator});
+ToolOutcome Calculate(const InputTexts& in, char decimal_separator) {
+  PipeResult r =
+      PipeDiameterResult({StateOf(in[kFluidStateInput]), in[kSteamTemperatureInput], in[kFlowInput],
+                          in[kVelocityInput], in[kDensityInput], decimal_separator});
   ToolOutcome out{{}, std::move(r.lines)};
   if (r.density_kg_per_m3) out.figures.push_back({"density_kg_per_m3", *r.density_kg_per_m3});
   out.figures.push_back({"diameter_mm", r.diameter_mm});
@@ -86,6 +91,8 @@ ToolOutcome Calculate(std::span<const std::string> texts, char decimal_separator
 
 constexpr ToolDescription kTool{
     .name = "pipe",
+    .menu_caption = "流体管径计算",
+    .tab_caption = "流体管径",
     .summary = "流体管径：由流量、流速和密度求圆形管道直径",
     .inputs = kInputs,
     .calculate = Calculate,

@@ -2,9 +2,16 @@
 // the window and the command line show them.
 #pragma once
 
+#include <string_view>
+
 #include "description/tool_description.h"
+#include "process/pipe_diameter.h"  // the input keys
 
 namespace vapentis {
+
+// The choices of the fluid state.
+inline constexpr std::string_view kSteamState = "steam";
+inline constexpr std::string_view kLiquidState = "liquid";
 
 const ToolDescription& PipeTool();
 

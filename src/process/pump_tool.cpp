@@ -12,8 +12,9 @@ namespace {
 constexpr std::array kInputs = {
     InputDescription{
         .key = kPumpFlowInput,
-        .caption = "流量（m3/h）",
+        .label = "流量",
         .unit = "m3/h",
+        .unit_in_caption = UnitInCaption::FullWidthBrackets,
         .start_text = "100",
         .hint = "泵的体积流量",
         .valid = {0},
@@ -21,8 +22,9 @@ constexpr std::array kInputs = {
     },
     InputDescription{
         .key = kHeadInput,
-        .caption = "扬程（m）",
+        .label = "扬程",
         .unit = "m",
+        .unit_in_caption = UnitInCaption::FullWidthBrackets,
         .start_text = "30",
         .hint = "泵需要提供的扬程",
         .valid = {0},
@@ -30,7 +32,7 @@ constexpr std::array kInputs = {
     },
     InputDescription{
         .key = kSpecificGravityInput,
-        .caption = "比重",
+        .label = "比重",
         .unit = "",
         .start_text = "1.4",
         .hint = "液体密度与水的密度之比",
@@ -39,7 +41,7 @@ constexpr std::array kInputs = {
     },
     InputDescription{
         .key = kEfficiencyInput,
-        .caption = "泵的效率",
+        .label = "泵的效率",
         .unit = "",
         .start_text = "0.6",
         .hint = "小数，0.6 即 60%",
@@ -48,7 +50,7 @@ constexpr std::array kInputs = {
     },
     InputDescription{
         .key = kSafetyFactorInput,
-        .caption = "安全系数",
+        .label = "安全系数",
         .unit = "",
         .start_text = "1.25",
         .hint = "轴功率乘以的倍数，为电机留出余量",
@@ -57,13 +59,16 @@ constexpr std::array kInputs = {
     },
 };
 
-ToolOutcome Calculate(std::span<const std::string> texts, char decimal_separator) {
-  PumpResult r = PumpPower({texts[0], texts[1], texts[2], texts[3], texts[4], decimal_separator});
+ToolOutcome Calculate(const InputTexts& in, char decimal_separator) {
+  PumpResult r = PumpPower({in[kPumpFlowInput], in[kHeadInput], in[kSpecificGravityInput],
+                            in[kEfficiencyInput], in[kSafetyFactorInput], decimal_separator});
   return {{{"power_kw", r.power_kw}}, std::move(r.lines)};
 }
 
 constexpr ToolDescription kTool{
     .name = "pump",
+    .menu_caption = "离心泵功率",
+    .tab_caption = "离心泵",
     .summary = "离心泵功率：由流量、扬程、比重、效率和安全系数求计算功率",
     .inputs = kInputs,
     .calculate = Calculate,

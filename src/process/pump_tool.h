@@ -3,6 +3,7 @@
 #pragma once
 
 #include "description/tool_description.h"
+#include "process/pump_power.h"  // the input keys
 
 namespace vapentis {
 

@@ -137,16 +137,8 @@ double LatentHeat(double t_c) {
   return r;
 }
 
-std::optional<SteamResult> SteamPropertiesResult(const SteamInputs& in) {
-  switch (in.mode) {
-    case SteamMode::Pressure:
-      return PressureMode(in);
-    case SteamMode::Temperature:
-      return TemperatureMode(in);
-    case SteamMode::None:
-      break;
-  }
-  return std::nullopt;
+SteamResult SteamPropertiesResult(const SteamInputs& in) {
+  return in.mode == SteamMode::Pressure ? PressureMode(in) : TemperatureMode(in);
 }
 
 }  // namespace vapentis

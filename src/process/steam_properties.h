@@ -2,17 +2,16 @@
 // latent heat from an Antoine vapour-pressure correlation.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace vapentis {
 
-enum class SteamMode { None, Pressure, Temperature };
+enum class SteamMode { Pressure, Temperature };
 
 struct SteamInputs {
-  SteamMode mode = SteamMode::None;
+  SteamMode mode = SteamMode::Pressure;
   std::string_view pressure;     // MPa, read in pressure mode only
   std::string_view temperature;  // ℃, read in temperature mode only
   char decimal_separator = '.';
@@ -44,7 +43,7 @@ double SaturationTemperature(double p_mpa);
 double SteamDensity(double t_c);  // kg/m3, in three temperature bands
 double LatentHeat(double t_c);    // kJ/kg
 
-// The result for the chosen mode; nullopt, converting nothing, for SteamMode::None.
-std::optional<SteamResult> SteamPropertiesResult(const SteamInputs& in);
+// The result for the chosen mode, converting only the text that mode reads.
+SteamResult SteamPropertiesResult(const SteamInputs& in);
 
 }  // namespace vapentis

@@ -11,21 +11,22 @@ namespace {
 constexpr std::array kInputs = {
     InputDescription{
         .key = kDesignationInput,
-        .caption = "选择槽钢规格",
+        .label = "选择槽钢规格",
         .unit = "",
-        .start_text = "20a",
+        .start_text = kChannelList.front(),
         .hint = "热轧槽钢的型号，区分大小写",
         .list = kChannelList,
         .list_only = true,
     },
 };
 
-ToolOutcome Calculate(std::span<const std::string> texts, char decimal_separator) {
-  const ChannelSize* row = LookupChannel(texts[0]);
+ToolOutcome Calculate(const InputTexts& in, char decimal_separator) {
+  const std::string& designation = in[kDesignationInput];
+  const ChannelSize* row = LookupChannel(designation);
   ToolOutcome out{{}, ChannelResultText(row, decimal_separator)};
   if (row == nullptr) {
     out.unmatched_input = kDesignationInput;
-    out.notice = "没有规格为“" + texts[0] + "”的槽钢，结果中没有数值";
+    out.notice = "没有规格为“" + designation + "”的槽钢，结果中没有数值";
   } else {
     out.figures = {{"h_mm", static_cast<double>(row->h_mm)},
                    {"b_mm", static_cast<double>(row->b_mm)},
@@ -36,6 +37,8 @@ ToolOutcome Calculate(std::span<const std::string> texts, char decimal_separator
 
 constexpr ToolDescription kTool{
     .name = "channel",
+    .menu_caption = "国标槽钢查询",
+    .tab_caption = "国标槽钢",
     .summary = "国标槽钢查询：背高h、腿宽b和每米重量",
     .inputs = kInputs,
     .calculate = Calculate,

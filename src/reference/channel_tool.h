@@ -3,6 +3,7 @@
 #pragma once
 
 #include "description/tool_description.h"
+#include "reference/channel_steel.h"  // the input key
 
 namespace vapentis {
 

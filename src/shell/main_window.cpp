@@ -11,16 +11,12 @@
 #include <QTabWidget>
 #include <QUrl>
 
-#include <array>
+#include <string_view>
 
+#include "catalog/tool_catalog.h"
 #include "shell/help_tab.h"
 #include "shell/maker_info.h"
-#include "tabs/channel_tab.h"
-#include "tabs/exchanger_tab.h"
-#include "tabs/pipe_tab.h"
-#include "tabs/pump_tab.h"
-#include "tabs/sizing_tab.h"
-#include "tabs/steam_tab.h"
+#include "tabs/tool_pages.h"
 #include "widgets/error_box.h"
 #include "widgets/metrics.h"
 #include "widgets/picture.h"
@@ -91,23 +87,9 @@ class ToolTabs : public QTabWidget {
   }
 };
 
-struct MenuCommand {
-  const char* code;
-  const char* caption;
-  int tab;  // -1: not a tab command
-};
-
-constexpr std::array<MenuCommand, 9> kMenu = {{
-    {"MVR", "MVR蒸发器选型", 0},
-    {"ZQXZ", "低压饱和蒸汽性质", 1},
-    {"GLJS", "流体管径计算", 2},
-    {"P", "离心泵功率", 3},
-    {"HE", "管壳式换热器", 4},
-    {"CGCX", "国标槽钢查询", 5},
-    {"HQGD", "获取更多信息", -1},
-    {"HELP", "帮助", 6},
-    {"ESC", "退出", -1},
-}};
+QString Utf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 }  // namespace
 
@@ -121,8 +103,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   auto* client = new Background(this);
   client->setObjectName(QStringLiteral("Client"));
   setCentralWidget(client);
-  buildMenu();
   buildTabs(client);
+  buildMenu();
 }
 
 void MainWindow::buildMenu() {
@@ -133,18 +115,21 @@ void MainWindow::buildMenu() {
   QFont menu_font = QApplication::font("QMenuBar");
   menu_font.setStyleStrategy(QFont::PreferDefault);
   bar->setFont(menu_font);
-  for (const MenuCommand& command : kMenu) {
-    QAction* action = bar->addAction(QString::fromUtf8(command.caption));
-    action->setObjectName(QString::fromLatin1(command.code));
-    const QString code = QString::fromLatin1(command.code);
-    if (command.tab >= 0) {
-      connect(action, &QAction::triggered, this, [this, tab = command.tab] { ShowToolTab(tab); });
-    } else if (code == QLatin1String("HQGD")) {
-      connect(action, &QAction::triggered, this, &MainWindow::OpenMakerSite);
-    } else {
-      connect(action, &QAction::triggered, this, &MainWindow::close);
-    }
+  const auto add = [bar](std::string_view caption, const char* code) {
+    QAction* action = bar->addAction(Utf8(caption));
+    action->setObjectName(QString::fromLatin1(code));
+    return action;
+  };
+  // One command per tool, in catalog order, then the shell's own.
+  for (const ToolDescription* tool : Tools()) {
+    QWidget* page = tool_pages_.at(tool);
+    connect(add(tool->menu_caption, PageOf(tool->name).menu_code), &QAction::triggered, this,
+            [this, page] { ShowToolTab(tabs_->indexOf(page)); });
   }
+  connect(add("获取更多信息", "HQGD"), &QAction::triggered, this, &MainWindow::OpenMakerSite);
+  connect(add("帮助", "HELP"), &QAction::triggered, this,
+          [this] { ShowToolTab(tabs_->indexOf(help_)); });
+  connect(add("退出", "ESC"), &QAction::triggered, this, &MainWindow::close);
 }
 
 void MainWindow::buildTabs(QWidget* client) {
@@ -153,19 +138,17 @@ void MainWindow::buildTabs(QWidget* client) {
   tabs_->setObjectName(QStringLiteral("SSTab2"));
   tabs_->tabBar()->setFont(TabCaptionFont());
 
-  const std::array<std::pair<TabPage*, const char*>, 7> pages = {{
-      {new SizingTab, "MVR选型"},
-      {new SteamTab, "低压饱和蒸汽"},
-      {new PipeTab, "流体管径"},
-      {new PumpTab, "离心泵"},
-      {new ExchangerTab, "管壳换热器"},
-      {new ChannelTab, "国标槽钢"},
-      {new HelpTab, "帮助"},
-  }};
-  for (const auto& [page, caption] : pages) {
-    tabs_->addTab(page, QString::fromUtf8(caption));
+  const auto add = [this](TabPage* page, std::string_view caption) {
+    tabs_->addTab(page, Utf8(caption));
     connect(page, &TabPage::exitRequested, this, &MainWindow::HideTools);
+  };
+  for (const ToolDescription* tool : Tools()) {
+    TabPage* page = PageOf(tool->name).make();
+    tool_pages_.emplace(tool, page);
+    add(page, tool->tab_caption);
   }
+  help_ = new HelpTab;
+  add(help_, "帮助");
   tabs_->setCurrentIndex(0);
 
   // The tab table measures the page itself; the tab bar and the pane's frame

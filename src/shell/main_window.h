@@ -4,9 +4,15 @@
 
 #include <QMainWindow>
 
+#include <map>
+
 class QTabWidget;
 
 namespace vapentis {
+
+class HelpTab;
+class TabPage;
+struct ToolDescription;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -14,7 +20,8 @@ class MainWindow : public QMainWindow {
  public:
   explicit MainWindow(QWidget* parent = nullptr);
 
-  // Shows the tools with only tab `index` (0 to 6) visible and current.
+  // Shows the tools with only tab `index` visible and current: the tools in
+  // catalog order, then help.
   void ShowToolTab(int index);
   // Hides the tools; every tab keeps its texts.
   void HideTools();
@@ -29,6 +36,8 @@ class MainWindow : public QMainWindow {
   void buildTabs(QWidget* client);
 
   QTabWidget* tabs_ = nullptr;
+  std::map<const ToolDescription*, TabPage*> tool_pages_;
+  HelpTab* help_ = nullptr;
   bool placed_ = false;
 };
 

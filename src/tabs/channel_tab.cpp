@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "reference/channel_steel.h"
 #include "reference/channel_tool.h"
 #include "widgets/result_box.h"
 
@@ -20,7 +19,7 @@ constexpr ControlRow kControls[] = {
     {List, kSizeList, {4080, 480, 1215, 360}, kDesignationInput},
     {Picture, "Image1", {240, 1200, 2910, 2970}, {}, ":/resources/channel_section.svg"},
     {ResultBox, "Text10", {3240, 1200, 3495, 2895}},
-    {ExitButton, "Command6", {5400, 4200, 1300, 500}, {}, "退出"},
+    {ExitButton, "Command6", {5400, 4200, 1300, 500}, {}},
 };
 
 }  // namespace
@@ -60,8 +59,10 @@ void ChannelTab::onTypingFinished() {
 }
 
 void ChannelTab::showSize(const QString& designation) {
-  const std::string text = designation.toStdString();
-  ReplaceResult(*resultBox(), ChannelResultText(LookupChannel(text), LocaleDecimalSeparator()));
+  InputTexts texts(*tool());
+  texts[kDesignationInput] = designation.toStdString();
+  // A size not in the table shows the labels without values, as the lookup gives them.
+  present(Present(texts, LocaleDecimalSeparator()));
 }
 
 }  // namespace vapentis

@@ -1,6 +1,5 @@
 #include "tabs/exchanger_tab.h"
 
-#include "process/exchanger_layout.h"
 #include "process/exchanger_tool.h"
 
 namespace vapentis {
@@ -22,7 +21,7 @@ constexpr ControlRow kControls[] = {
     {Label, "Label21", {120, 1320, 1695, 465}, kPitchInput, {}, "Frame4"},
     {Input, "Text22", {2400, 1320, 800, 360}, kPitchInput, {}, "Frame4"},
     {CalculateButton, "Command11", {3960, 2400, 1300, 450}, {}, "计算"},
-    {ExitButton, "Command12", {5520, 2400, 1300, 450}, {}, "退出"},
+    {ExitButton, "Command12", {5520, 2400, 1300, 450}, {}},
     {ResultBox, "Text21", {120, 3000, 6765, 1890}},
 };
 

@@ -1,6 +1,5 @@
 #include "tabs/pump_tab.h"
 
-#include "process/pump_power.h"
 #include "process/pump_tool.h"
 
 namespace vapentis {
@@ -22,7 +21,7 @@ constexpr ControlRow kControls[] = {
     {Label, "Label16", {120, 1200, 1575, 345}, kSafetyFactorInput, {}, "Frame2"},
     {Input, "Text20", {2160, 1200, 800, 360}, kSafetyFactorInput, {}, "Frame2"},
     {CalculateButton, "Command10", {3960, 2400, 1300, 450}, {}, "计算"},
-    {ExitButton, "Command9", {5520, 2400, 1300, 450}, {}, "退出"},
+    {ExitButton, "Command9", {5520, 2400, 1300, 450}, {}},
     {ResultBox, "Text19", {120, 3000, 6765, 1890}},
 };
 

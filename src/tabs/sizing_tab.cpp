@@ -1,6 +1,5 @@
 #include "tabs/sizing_tab.h"
 
-#include "mvr/evaporator_sizing.h"
 #include "mvr/sizing_tool.h"
 
 namespace vapentis {
@@ -22,7 +21,7 @@ constexpr ControlRow kControls[] = {
     {Input, "Text3", {2400, 1920, 1200, 400}, kProductConcentrationInput},
     {UnitLabel, "Label6", {3720, 2040, 1335, 255}, kProductConcentrationInput},
     {CalculateButton, "Command5", {5520, 840, 1300, 500}, {}, "确定"},
-    {ExitButton, "Command1", {5520, 1560, 1300, 500}, {}, "退出"},
+    {ExitButton, "Command1", {5520, 1560, 1300, 500}, {}},
     {ResultBox, "Text4", {120, 2400, 6735, 2535}},
 };
 

@@ -123,9 +123,9 @@ QWidget* TabPage::build(const ControlRow& row) {
     case ControlKind::HintLabel: {
       QString caption = Utf8(row.text);
       if (row.kind == ControlKind::Label && !row.input.empty()) {
-        caption = Utf8(inputOf(row).caption);
+        caption = Utf8(Caption(inputOf(row)));
       } else if (row.kind == ControlKind::UnitLabel) {
-        caption = QStringLiteral("（%1）").arg(Utf8(inputOf(row).unit));
+        caption = Utf8(BracketedUnit(inputOf(row).unit, UnitInCaption::FullWidthBrackets));
       } else if (row.kind == ControlKind::HintLabel) {
         caption = Utf8(inputOf(row).hint);
       }
@@ -143,7 +143,7 @@ QWidget* TabPage::build(const ControlRow& row) {
       list->setEditable(true);
       list->setInsertPolicy(QComboBox::NoInsert);
       list->setDuplicatesEnabled(true);
-      list->addItems(Utf8(inputOf(row).list).split(QLatin1Char(' ')));
+      for (const std::string_view item : inputOf(row).list) list->addItem(Utf8(item));
       // After a pick the box shows the start of a name too long for it.
       connect(list, &QComboBox::activated, list,
               [list] { list->lineEdit()->setCursorPosition(0); });
@@ -190,7 +190,9 @@ QWidget* TabPage::build(const ControlRow& row) {
     }
     case ControlKind::CalculateButton:
     case ControlKind::ExitButton: {
-      auto* button = new QPushButton(Utf8(row.text), parent);
+      const bool exit_caption = row.kind == ControlKind::ExitButton && row.text.empty();
+      auto* button =
+          new QPushButton(exit_caption ? QStringLiteral("退出") : Utf8(row.text), parent);
       button->setAutoDefault(false);
       if (row.kind == ControlKind::CalculateButton) {
         calculate_ = button;
@@ -253,20 +255,20 @@ void TabPage::setInputShown(std::string_view key, bool shown) {
   }
 }
 
-std::string TabPage::inputText(const InputDescription& input) const {
+InputTexts TabPage::inputTexts() const {
+  InputTexts texts(*tool_);
   for (const Bound& bound : controls_) {
-    if (bound.row->input != input.key) continue;
+    if (bound.row->input.empty() || FindReadInput(*tool_, bound.row->input) == nullptr) continue;
+    std::string& text = texts[bound.row->input];
     if (IsChoiceButton(bound.row->kind)) {
-      if (static_cast<QAbstractButton*>(bound.widget)->isChecked()) {
-        return std::string(bound.row->text);
-      }
+      if (static_cast<QAbstractButton*>(bound.widget)->isChecked()) text = bound.row->text;
     } else if (auto* box = qobject_cast<QLineEdit*>(bound.widget)) {
-      return box->text().toStdString();
+      text = box->text().toStdString();
     } else if (auto* list = qobject_cast<QComboBox*>(bound.widget)) {
-      return list->currentText().toStdString();
+      text = list->currentText().toStdString();
     }
   }
-  return {};
+  return texts;
 }
 
 QLineEdit* TabPage::boxOf(std::string_view key) const {
@@ -278,27 +280,16 @@ QLineEdit* TabPage::boxOf(std::string_view key) const {
   return nullptr;
 }
 
-void TabPage::calculate() {
-  std::vector<std::string> texts;
-  texts.reserve(tool_->inputs.size());
-  for (const InputDescription& input : tool_->inputs) {
-    texts.push_back(inputText(input));
-    if (input.choice_required && texts.back().empty()) {
-      // The old result must not stand as the answer to what was asked now.
-      QString choices;
-      for (const Choice& choice : input.choices) {
-        if (!choices.isEmpty()) choices += QStringLiteral("或");
-        choices += QStringLiteral("“%1”").arg(Utf8(choice.caption));
-      }
-      ShowError(this, QStringLiteral("请选择%1。").arg(choices));
-      return;
-    }
-  }
-  try {
-    const ToolOutcome outcome = tool_->calculate(texts, LocaleDecimalSeparator());
-    ReplaceResult(*result_, outcome.lines);
-  } catch (const CalcFailure& failure) {
-    reportFailure(failure);
+void TabPage::calculate() { present(Present(inputTexts(), LocaleDecimalSeparator())); }
+
+void TabPage::present(const Presented& presented) {
+  // The tooltips state the ranges; a press shows no warning.
+  if (!presented.unchosen.empty()) {
+    ShowError(this, Utf8(presented.unchosen));
+  } else if (presented.failure) {
+    reportFailure(*presented.failure);
+  } else {
+    ReplaceResult(*result_, presented.outcome.lines);
   }
 }
 
@@ -308,7 +299,7 @@ void TabPage::reportFailure(const CalcFailure& failure) {
   QLineEdit* box = input != nullptr ? boxOf(input->key) : nullptr;
   QString text = QString::fromUtf8(failure.what());
   if (!failure.cause().empty()) text += QStringLiteral("\n%1。").arg(Utf8(failure.cause()));
-  if (box != nullptr) text += QStringLiteral("\n请检查输入框“%1”。").arg(Utf8(input->caption));
+  if (box != nullptr) text += QStringLiteral("\n请检查输入框“%1”。").arg(Utf8(Caption(*input)));
   ShowError(this, text);
   if (box != nullptr) {
     box->setFocus(Qt::OtherFocusReason);

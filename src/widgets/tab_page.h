@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "description/presenter.h"
 #include "description/tool_description.h"
 #include "numeric/numeric.h"
 #include "widgets/metrics.h"
@@ -30,7 +31,7 @@ enum class ControlKind {
   CheckBox,         // ticks the choice `text` of `input`
   OptionButton,     // chooses the choice `text` of `input`; one of a group
   CalculateButton,  // caption `text`; pressing it, or Enter in a box, calculates
-  ExitButton,       // caption `text`; asks the window to hide the tools
+  ExitButton,       // caption `text`, else "退出"; asks the window to hide the tools
   ResultBox,        // the multi-line box the result lines replace
   Picture,          // the SVG resource `text`, drawn at the size of `place`
 };
@@ -57,6 +58,11 @@ class TabPage : public QWidget {
   // text selected, so that typing replaces it.
   void focusFirstInput();
 
+  // The tool the page shows; nullptr for a page without one.
+  const ToolDescription* tool() const { return tool_; }
+  // The texts of the tool's inputs as the page holds them now.
+  InputTexts inputTexts() const;
+
  signals:
   // The page's exit button was pressed: the window hides the tools.
   void exitRequested();
@@ -71,9 +77,11 @@ class TabPage : public QWidget {
   // Reads every input of the tool, runs its calculation and writes the result
   // box, or shows the failure and leaves the result box as it was.
   void calculate();
+  // Writes the lines of a calculated press into the result box, or reports
+  // why there are none, leaving the box as it was.
+  void present(const Presented& presented);
   // Shows or hides the label and the box of an input.
   void setInputShown(std::string_view key, bool shown);
-  void reportFailure(const CalcFailure& failure);
   QPlainTextEdit* resultBox() const { return result_; }
 
  private:
@@ -83,8 +91,8 @@ class TabPage : public QWidget {
   };
 
   QWidget* build(const ControlRow& row);
+  void reportFailure(const CalcFailure& failure);
   const InputDescription& inputOf(const ControlRow& row) const;
-  std::string inputText(const InputDescription& input) const;
   // The box the user types an input into; nullptr for ticked inputs.
   QLineEdit* boxOf(std::string_view key) const;
 

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "description/presenter.h"
+#include "failure_expectation.h"
 #include "numeric/numeric.h"
 
 namespace vapentis {
@@ -16,11 +18,11 @@ namespace {
 
 // The texts a calculation is given when nothing was typed: the start texts,
 // with the first choice where none is ticked at start.
-std::vector<std::string> StartTexts(const ToolDescription& tool) {
-  std::vector<std::string> texts;
+InputTexts StartTexts(const ToolDescription& tool) {
+  InputTexts texts(tool);
   for (const InputDescription& input : tool.inputs) {
     const bool none_ticked = input.start_text.empty() && !input.choices.empty();
-    texts.emplace_back(none_ticked ? input.choices.front().key : input.start_text);
+    texts[input.key] = none_ticked ? input.choices.front().key : input.start_text;
   }
   return texts;
 }
@@ -39,31 +41,46 @@ TEST(ToolCatalog, ListsTheSixToolsInMenuOrderAndFindsEachByName) {
   EXPECT_EQ(FindTool(""), nullptr);
 }
 
-TEST(ToolCatalog, EveryInputHasAUniqueKeyACaptionAndAUsableStartText) {
+TEST(ToolCatalog, EveryToolHasItsOwnMenuAndTabCaption) {
+  std::set<std::string_view> captions;
   for (const ToolDescription* tool : Tools()) {
     SCOPED_TRACE(tool->name);
     EXPECT_FALSE(tool->summary.empty());
     EXPECT_NE(tool->calculate, nullptr);
+    EXPECT_TRUE(captions.insert(tool->menu_caption).second);
+    EXPECT_TRUE(captions.insert(tool->tab_caption).second);
+  }
+}
+
+TEST(ToolCatalog, EveryInputHasAUniqueKeyACaptionAndAUsableStartText) {
+  for (const ToolDescription* tool : Tools()) {
+    SCOPED_TRACE(tool->name);
     std::set<std::string_view> keys;
     for (const auto inputs : {tool->inputs, tool->shown_only}) {
       for (const InputDescription& input : inputs) {
         SCOPED_TRACE(input.key);
         EXPECT_TRUE(keys.insert(input.key).second) << "key given twice";
         EXPECT_EQ(FindInput(*tool, input.key), &input);
-        EXPECT_FALSE(input.caption.empty());
+        EXPECT_FALSE(input.label.empty());
         EXPECT_FALSE(input.hint.empty());
+        // A unit the caption shows comes from `unit`, never from the label too.
+        for (const UnitInCaption brackets :
+             {UnitInCaption::FullWidthBrackets, UnitInCaption::AsciiBrackets}) {
+          EXPECT_FALSE(!input.unit.empty() &&
+                       input.label.ends_with(BracketedUnit(input.unit, brackets)));
+        }
+        if (input.unit_in_caption != UnitInCaption::No) EXPECT_FALSE(input.unit.empty());
         if (IsTyped(input)) {
           EXPECT_NO_THROW(ParseNumber(input.start_text));
         }
         if (!input.list.empty()) {
-          EXPECT_EQ(std::string(input.list).substr(0, input.start_text.size()), input.start_text)
-              << "the list starts on its first item";
+          EXPECT_EQ(input.start_text, input.list.front()) << "the list starts on its first item";
         }
         if (!input.start_text.empty() && !input.choices.empty()) {
           EXPECT_NE(FindChoice(input, input.start_text), nullptr);
         }
         if (!input.read_when.input.empty()) {
-          const InputDescription* chooser = FindInput(*tool, input.read_when.input);
+          const InputDescription* chooser = FindReadInput(*tool, input.read_when.input);
           ASSERT_NE(chooser, nullptr);
           EXPECT_NE(FindChoice(*chooser, input.read_when.choice), nullptr);
         }
@@ -91,13 +108,14 @@ TEST(ToolCatalog, AccurateStretchesLieInOrderInsideTheValidRange) {
   }
 }
 
-TEST(ToolCatalog, StartTextsGiveResultLines) {
+TEST(ToolCatalog, StartTextsGiveResultLinesWithoutWarnings) {
   for (const ToolDescription* tool : Tools()) {
     SCOPED_TRACE(tool->name);
-    const ToolOutcome outcome = tool->calculate(StartTexts(*tool), '.');
-    EXPECT_FALSE(outcome.lines.empty());
-    EXPECT_FALSE(outcome.figures.empty());
-    EXPECT_TRUE(outcome.unmatched_input.empty());
+    const Presented presented = Present(StartTexts(*tool), '.');
+    ASSERT_TRUE(presented.Succeeded());
+    EXPECT_FALSE(presented.outcome.lines.empty());
+    EXPECT_FALSE(presented.outcome.figures.empty());
+    EXPECT_TRUE(presented.warnings.empty());
   }
 }
 
@@ -105,22 +123,14 @@ TEST(ToolCatalog, StartTextsGiveResultLines) {
 // blames that input's box, the command line its option.
 TEST(ToolCatalog, ATextThatIsNoNumberIsBlamedOnItsInput) {
   for (const ToolDescription* tool : Tools()) {
-    for (std::size_t i = 0; i < tool->inputs.size(); ++i) {
-      const InputDescription& input = tool->inputs[i];
+    for (const InputDescription& input : tool->inputs) {
       if (!IsTyped(input)) continue;
-      SCOPED_TRACE(std::string(tool->name) + " " + std::string(input.key));
-      std::vector<std::string> texts = StartTexts(*tool);
-      if (!input.read_when.input.empty()) {
-        texts[InputIndex(*tool, input.read_when.input)] = input.read_when.choice;
-      }
-      texts[i] = "x";
-      try {
-        tool->calculate(texts, '.');
-        ADD_FAILURE() << "no failure";
-      } catch (const CalcFailure& failure) {
-        EXPECT_EQ(failure.kind(), CalcFailure::Kind::NotANumber);
-        EXPECT_EQ(failure.input(), input.key);
-      }
+      InputTexts texts = StartTexts(*tool);
+      if (!input.read_when.input.empty()) texts[input.read_when.input] = input.read_when.choice;
+      texts[input.key] = "x";
+      testing::ExpectFailure(
+          std::string(tool->name) + " " + std::string(input.key),
+          [&] { tool->calculate(texts, '.'); }, CalcFailure::Kind::NotANumber, input.key);
     }
   }
 }

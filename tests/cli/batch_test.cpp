@@ -31,7 +31,7 @@ TEST(Batch, AFailingLineDoesNotStopTheLinesAfterIt) {
   const std::vector<json> records = Records(run.out);
   ASSERT_EQ(records.size(), 4U);
   for (std::size_t i = 0; i < records.size(); ++i) EXPECT_EQ(records[i]["line"], i + 1);
-  EXPECT_EQ(records[0]["lines"][0], "蒸发量=3.75吨/小时");
+  EXPECT_EQ(records[0]["lines"], SplitLines(StartUpLines("sizing")));
   EXPECT_EQ(records[1]["error"]["kind"], "NotANumber");
   EXPECT_EQ(records[1]["error"]["input"], "feed");
   EXPECT_EQ(records[2]["error"]["kind"], "MalformedJson");

@@ -9,32 +9,29 @@
 #include "catalog/tool_catalog.h"
 #include "cli/tools.h"
 #include "cli_test_support.h"
-#include "reference/channel_steel.h"
+#include "reference/channel_tool.h"
 
 namespace vapentis::cli {
 namespace {
 
 using nlohmann::json;
 
+// The line on standard error that warns of an input's value, its caption from the description.
+std::string Warning(std::string_view tool, std::string_view key, const std::string& rest) {
+  return "vapentis-calc " + std::string(tool) + "：注意：" +
+         Caption(*FindInput(*FindTool(tool), key)) + "为" + rest + "\n";
+}
+
 // The command's text output for the same inputs as the window's worked examples.
 struct WindowCase {
   const char* name;
   std::vector<std::string> args;
-  const char* expected;       // the window's result lines, one per line
-  const char* warnings = "";  // standard error's lines on inputs outside their ranges
+  std::string expected;       // the window's result lines, one per line
+  std::string warnings = "";  // standard error's lines on inputs outside their ranges
 };
 
 const WindowCase kWindowCases[] = {
-    {"sizing at start-up",
-     {"sizing"},
-     "蒸发量=3.75吨/小时\n"
-     "推荐蒸发器形式：强制循环\n"
-     "MVR蒸发器型号：KOV3.75-CRY-FC\n"
-     "MVR蒸发器每小时耗电量（估算）：179.1kWh\n"
-     "MVR蒸发器处理每吨水电耗（估算）：35.8kWh\n"
-     "MVR蒸发器占地空间（长x宽x高）：7米x6米x（7~8）米\n"
-     "MVR蒸发器运行方式：全自动，蒸发系统只需操作人员1名\n"
-     "详细情况需要针对性设计\n"},
+    {"sizing at start-up", {"sizing"}, StartUpLines("sizing")},
     {"sizing, leachate, options with =",
      {"sizing", "--throughput=5", "--feed=10", "--product=40", "--application=垃圾渗滤液"},
      "蒸发量=3.75吨/小时\n"
@@ -65,34 +62,31 @@ const WindowCase kWindowCases[] = {
      "MVR蒸发器占地空间（长x宽x高）：7米x6米x（7~8）米\n"
      "MVR蒸发器运行方式：全自动，蒸发系统只需操作人员1名\n"
      "详细情况需要针对性设计\n"},
-    {"steam from the start-up pressure",
-     {"steam"},
-     "饱和蒸汽温度=100℃\n饱和蒸汽密度=0.6044kg/m3\n饱和蒸汽潜热=2259kJ/kg\n"},
+    {"steam from the start-up pressure", {"steam"}, StartUpLines("steam")},
     {"steam just above the first density band",
      {"steam", "--pressure", "0.2320"},
      "饱和蒸汽温度=125℃\n饱和蒸汽密度=1.2798kg/m3\n饱和蒸汽潜热=2199kJ/kg\n",
-     "vapentis-calc steam：注意：饱和蒸汽压力(MPa)为0.2320，在0.016~0.12MPa、0.24~0.7MPa以外，"
-     "密度和潜热与IAPWS-IF97相差不超过2%已不能保证\n"},
+     Warning(
+         "steam", "pressure",
+         "0.2320，在0.016~0.12MPa、0.24~0.7MPa以外，密度和潜热与IAPWS-IF97相差不超过2%已不能保证")},
     {"steam from a temperature alone, which picks the temperature mode",
      {"steam", "--temperature", "130"},
      "饱和蒸汽压力=0.27Mpa\n饱和蒸汽密度=1.4872kg/m3\n饱和蒸汽潜热=2187kJ/kg\n"},
     {"steam at 120 ℃, between the stretches where its figures hold",
      {"steam", "--temperature", "120"},
      "饱和蒸汽压力=0.1984Mpa\n饱和蒸汽密度=1.1698kg/m3\n饱和蒸汽潜热=2211kJ/kg\n",
-     "vapentis-calc steam：注意：饱和蒸汽温度（℃）为120，在55~105℃、126~165℃以外，"
-     "密度和潜热与IAPWS-IF97相差不超过2%已不能保证\n"},
-    {"steam pipe at start-up",
-     {"pipe"},
-     "饱和蒸汽密度=0.6044kg/m3\n圆形管道直径=365mm，按标准管径选择\n"},
+     Warning("steam", "temperature",
+             "120，在55~105℃、126~165℃以外，密度和潜热与IAPWS-IF97相差不超过2%已不能保证")},
+    {"steam pipe at start-up", {"pipe"}, StartUpLines("pipe")},
     {"steam pipe at 150 ℃",
      {"pipe", "--temperature", "150"},
      "饱和蒸汽密度=2.7855kg/m3\n圆形管道直径=170mm，按标准管径选择\n",
-     "vapentis-calc pipe：注意：水蒸汽温度（℃）为150，在55~105℃以外，"
-     "蒸汽密度与IAPWS-IF97相差不超过2%已不能保证\n"},
+     Warning("pipe", "temperature",
+             "150，在55~105℃以外，蒸汽密度与IAPWS-IF97相差不超过2%已不能保证")},
     {"liquid pipe from its density alone, which picks the liquid",
      {"pipe", "--density", "1000", "--velocity", "1.5"},
      "圆形管道直径=34mm，按标准管径选择\n"},
-    {"pump at start-up", {"pump"}, "泵的计算功率=23.8kW\n选择比计算值稍大的额定电机\n"},
+    {"pump at start-up", {"pump"}, StartUpLines("pump")},
     {"pump, other inputs",
      {"pump", "--flow", "50", "--head", "20", "--specific-gravity", "1", "--efficiency", "0.7",
       "--safety-factor", "1.1"},
@@ -100,17 +94,15 @@ const WindowCase kWindowCases[] = {
     {"pump, negative efficiency",
      {"pump", "--efficiency", "-0.6"},
      "泵的计算功率=-23.8kW\n选择比计算值稍大的额定电机\n",
-     "vapentis-calc pump：注意：泵的效率为-0.6，超出有效范围（0~1）：效率是小数，0.6 即 60%\n"},
-    {"exchanger at start-up", {"exchanger"}, "换热管数量=127条\n换热器筒体直径=700mm\n"},
+     Warning("pump", "efficiency", "-0.6，超出有效范围（0~1）：效率是小数，0.6 即 60%")},
+    {"exchanger at start-up", {"exchanger"}, StartUpLines("exchanger")},
     {"exchanger, small area",
      {"exchanger", "--area", "10"},
      "换热管数量=15条\n换热器筒体直径=300mm\n"},
     {"exchanger, other tubes",
      {"exchanger", "--area", "50", "--tube-diameter", "25", "--tube-length", "3"},
      "换热管数量=213条\n换热器筒体直径=600mm\n"},
-    {"channel at start-up",
-     {"channel"},
-     "槽钢背高h=200mm\n槽钢腿宽b=73mm\n槽钢每米的重量=22.63kg\n"},
+    {"channel at start-up", {"channel"}, StartUpLines("channel")},
     {"channel with a whole mass",
      {"channel", "--designation", "10"},
      "槽钢背高h=100mm\n槽钢腿宽b=48mm\n槽钢每米的重量=10kg\n"},
@@ -218,7 +210,9 @@ TEST(CalcCommand, UnknownChannelFailsNamingTheSizeAndStillShowsTheEmptyLines) {
 }
 
 TEST(CalcCommand, ChannelHelpListsEveryDesignationOfTheTable) {
-  EXPECT_NE(RunWith({"channel", "--help"}).out.find(kChannelList), std::string::npos);
+  EXPECT_NE(
+      RunWith({"channel", "--help"}).out.find(ListText(*FindInput(ChannelTool(), "designation"))),
+      std::string::npos);
 }
 
 // Failures of a calculation: exit 1, nothing on standard output, the reason on standard error.
@@ -228,7 +222,7 @@ struct FailureCase {
   const char* kind;
   const char* input;  // key of the input named by the failure, or nullptr
   const char* message;
-  const char* warnings = "";  // lines before the failure's, on inputs outside their ranges
+  std::string warnings = "";  // lines before the failure's, on inputs outside their ranges
 };
 
 const FailureCase kFailureCases[] = {
@@ -268,8 +262,9 @@ const FailureCase kFailureCases[] = {
      "pressure",
      "数学函数收到无效的参数：对零或负数取对数，或对负数开非整数次幂。"
      "饱和蒸汽压力为零或负数，无法取对数。（--pressure \"0\"）",
-     "vapentis-calc steam：注意：饱和蒸汽压力(MPa)为0，超出有效范围（0.000611657~22.064MPa）："
-     "饱和蒸汽只在三相点0.000611657MPa与临界点22.064MPa之间存在\n"},
+     Warning("steam", "pressure",
+             "0，超出有效范围（0.000611657~22.064MPa）："
+             "饱和蒸汽只在三相点0.000611657MPa与临界点22.064MPa之间存在")},
     {"steam temperature not a number",
      {"steam", "--mode", "temperature", "--temperature", "hot"},
      "NotANumber",
@@ -291,18 +286,15 @@ const FailureCase kFailureCases[] = {
      "flow",
      "数学函数收到无效的参数：对零或负数取对数，或对负数开非整数次幂。"
      "流体的流量为负数，无法开平方求管径。（--flow \"-5000\"）",
-     "vapentis-calc pipe：注意：流体的流量（kg/h）为-5000，"
-     "超出有效范围（不低于0kg/h）：流量不能为负\n"},
+     Warning("pipe", "flow", "-5000，超出有效范围（不低于0kg/h）：流量不能为负")},
     {"pipe, two negatives under the root blame neither",
      {"pipe", "--state", "liquid", "--flow", "-5000", "--velocity", "-1", "--density", "-1000"},
      "InvalidArgument",
      nullptr,
      "数学函数收到无效的参数：对零或负数取对数，或对负数开非整数次幂。",
-     "vapentis-calc "
-     "pipe：注意：流体的流量（kg/h）为-5000，超出有效范围（不低于0kg/h）：流量不能为负\n"
-     "vapentis-calc pipe：注意：流体的流速（m/s）为-1，超出有效范围（不低于0m/s）：流速不能为负\n"
-     "vapentis-calc pipe：注意：实际密度（kg/m3）为-1000，"
-     "超出有效范围（不低于0kg/m3）：密度不能为负\n"},
+     Warning("pipe", "flow", "-5000，超出有效范围（不低于0kg/h）：流量不能为负") +
+         Warning("pipe", "velocity", "-1，超出有效范围（不低于0m/s）：流速不能为负") +
+         Warning("pipe", "density", "-1000，超出有效范围（不低于0kg/m3）：密度不能为负")},
     {"pump efficiency zero, before the empty safety factor is read",
      {"pump", "--efficiency", "0", "--safety-factor", ""},
      "DivisionByZero",
@@ -334,8 +326,7 @@ const FailureCase kFailureCases[] = {
      "area",
      "数学函数收到无效的参数：对零或负数取对数，或对负数开非整数次幂。"
      "换热面积为负数，换热管数量为负，无法开平方。（--area \"-100\"）",
-     "vapentis-calc exchanger：注意：换热面积（m2）为-100，"
-     "超出有效范围（不低于0m2）：换热面积不能为负\n"},
+     Warning("exchanger", "area", "-100，超出有效范围（不低于0m2）：换热面积不能为负")},
     {"exchanger tube length not a number",
      {"exchanger", "--tube-length", "6m"},
      "NotANumber",
@@ -361,8 +352,7 @@ TEST(CalcCommand, FailureGoesToStandardErrorWithExitOne) {
     EXPECT_EQ(record["error"]["kind"], c.kind);
     EXPECT_EQ(record["error"]["input"], c.input ? json(c.input) : json(nullptr));
     EXPECT_EQ(text.err.find(record["error"]["message"].get<std::string>()),
-              std::string(c.warnings).size() +
-                  std::string("vapentis-calc " + c.args.front() + "：").size())
+              c.warnings.size() + std::string("vapentis-calc " + c.args.front() + "：").size())
         << "the same message as the plain text";
     EXPECT_TRUE(record["inputs"].is_object());
   }
@@ -470,7 +460,7 @@ TEST(CalcCommand, HelpOfEverySubcommandListsItsInputsWithUnitsAndDefaults) {
       const std::size_t end = run.out.find_first_of(" \n", equals);
       EXPECT_EQ(run.out.substr(equals, end - equals), DefaultText(input))
           << input.key << ": the default follows the option";
-      EXPECT_NE(run.out.find(input.caption), std::string::npos) << input.key;
+      EXPECT_NE(run.out.find(Caption(input)), std::string::npos) << input.key;
     }
     EXPECT_NE(run.out.find("英文句点"), std::string::npos) << "names the decimal separator";
   }

@@ -4,9 +4,13 @@
 #include <initializer_list>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "catalog/tool_catalog.h"
 #include "cli/calc_command.h"
+#include "cli/tools.h"
+#include "description/presenter.h"
 
 namespace vapentis::cli {
 
@@ -31,6 +35,16 @@ inline std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
   std::istringstream stream(text);
   for (std::string line; std::getline(stream, line);) lines.push_back(line);
+  return lines;
+}
+
+// What the command prints for a tool given no option: the core's lines for
+// the default texts, each followed by a newline.
+inline std::string StartUpLines(std::string_view tool) {
+  InputTexts texts;
+  SetDefaultTexts(*FindTool(tool), texts);
+  std::string lines;
+  for (const std::string& line : Present(texts, '.').outcome.lines) lines += line + "\n";
   return lines;
 }
 

@@ -26,8 +26,8 @@ struct TextCase {
 };
 
 const TextCase kTexts[] = {
-    {"plain", "KOV3.75-CRY-FC", R"("KOV3.75-CRY-FC")"},
-    {"Chinese", "蒸发量=3.75吨/小时", R"("蒸发量=3.75吨/小时")"},
+    {"plain", "KOV6.4-ZLD-FC", R"("KOV6.4-ZLD-FC")"},
+    {"Chinese", "蒸发量=6.4吨/小时", R"("蒸发量=6.4吨/小时")"},
     {"quote and backslash", R"(a"b\c)", R"("a\"b\\c")"},
     {"line breaks and tab", "a\r\nb\tc", R"("a\r\nb\tc")"},
     {"other control bytes", std::string("\x01\x1f\x7f", 3), "\"\\u0001\\u001f\x7f\""},

@@ -44,7 +44,7 @@ struct OutputCase {
 };
 
 TEST(WideOutputBuffer, PassesWholeCharactersHoweverTheTextIsCut) {
-  const std::string sizing = "蒸发量=3.75吨/小时\nMVR蒸发器型号：KOV3.75-CRY-FC\n";
+  const std::string sizing = "蒸发量=6.4吨/小时\nMVR蒸发器型号：KOV6.4-ZLD-FC\n";
   std::string long_text;
   for (int i = 0; i < 3000; ++i) long_text += "蒸";  // 9000 bytes: the buffer fills mid-character
   const std::vector<OutputCase> cases = {

@@ -58,7 +58,7 @@ constexpr double kMassToleranceKgPerM = 0.05;
 
 TEST(ChannelStandard, EveryRowHasTheStandardsDimensionsAndMass) {
   const std::vector<StandardRow> standard = ReadStandard();
-  const auto table = ChannelSteelTable();
+  const auto& table = kChannelSteelTable;
   ASSERT_EQ(standard.size(), table.size());
   for (std::size_t i = 0; i < table.size(); ++i) {
     const StandardRow& expected = standard[i];
