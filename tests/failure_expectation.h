@@ -26,7 +26,9 @@ void ExpectFailure(std::string_view name, Calculation&& calculation, CalcFailure
     // a failure blamed on nobody has no cause to tell.
     const bool step_failed =
         kind == CalcFailure::Kind::DivisionByZero || kind == CalcFailure::Kind::InvalidArgument;
-    if (step_failed || input.empty()) EXPECT_EQ(failure.cause().empty(), input.empty());
+    if (step_failed || input.empty()) {
+      EXPECT_EQ(failure.cause().empty(), input.empty());
+    }
   }
 }
 

@@ -21,7 +21,12 @@
 
 #include <set>
 #include <span>
+#include <string>
+#include <string_view>
 #include <utility>
+
+#include "description/presenter.h"
+#include "description/tool_description.h"
 
 namespace vapentis::testing {
 
@@ -60,17 +65,22 @@ class ModalCatcher {
 };
 
 // How a calculation must fail: the word naming the kind in the message, and the
-// box to blame with its label, or nullptr for both when no box is to blame.
+// box to blame with the key of its input, or nullptr for both when none is blamed.
 struct ExpectedFailure {
   const char* word;
   const char* focus_box;
-  const char* label;
+  const char* input;
 };
 
-// Presses `button` on the shown, active `page` with its inputs typed, and checks that
-// one error box names the failure, the blamed box has the cursor with its text
-// selected, and `result_box` keeps its earlier text.
-inline void ExpectFailureKeepsTheResult(QWidget* page, const char* button, const char* result_box,
+inline QString Utf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Presses `button` on the shown, active `page` of `tool` with its inputs typed, and
+// checks that one error box names the failure and the blamed input's caption, the
+// blamed box has the cursor with its text selected, and `result_box` keeps its text.
+inline void ExpectFailureKeepsTheResult(QWidget* page, const ToolDescription& tool,
+                                        const char* button, const char* result_box,
                                         const ExpectedFailure& expected) {
   auto* result = Find<QPlainTextEdit>(page, result_box);
   ASSERT_NE(result, nullptr);
@@ -85,17 +95,85 @@ inline void ExpectFailureKeepsTheResult(QWidget* page, const char* button, const
   EXPECT_EQ(result->toPlainText(), QStringLiteral("earlier result"));
   if (expected.focus_box != nullptr) {
     auto* box = Find<QLineEdit>(page, expected.focus_box);
-    EXPECT_TRUE(text.contains(QString::fromUtf8(expected.label))) << text.toStdString();
+    const InputDescription* input = FindInput(tool, expected.input);
+    ASSERT_NE(input, nullptr) << expected.input;
+    EXPECT_TRUE(text.contains(Utf8(Caption(*input)))) << text.toStdString();
     EXPECT_EQ(page->focusWidget(), box);
     EXPECT_EQ(box->selectedText(), box->text());
   }
+}
+
+// What a control shows: words of the window's own, or a text of its tool's
+// description, looked up there so that a caption is written in one test only.
+struct Shown {
+  enum class From { Words, Caption, StartText, UnitLabel, Hint, Choice, StartResult };
+  From from;
+  const char* value = "";   // the words, or the key of the input
+  const char* choice = "";  // the key of the choice, for From::Choice
+};
+
+inline Shown Words(const char* words) { return {Shown::From::Words, words}; }
+inline Shown CaptionOf(const char* key) { return {Shown::From::Caption, key}; }
+inline Shown StartOf(const char* key) { return {Shown::From::StartText, key}; }
+inline Shown UnitOf(const char* key) { return {Shown::From::UnitLabel, key}; }
+inline Shown HintOf(const char* key) { return {Shown::From::Hint, key}; }
+inline Shown ChoiceOf(const char* key, const char* choice) {
+  return {Shown::From::Choice, key, choice};
+}
+// The lines the tool gives for its start texts, as the page shows them at start.
+inline Shown StartResult() { return {Shown::From::StartResult}; }
+
+// The lines the core gives for the tool's start texts, with `chosen` set by key,
+// as a result box shows them.
+inline QString CoreResult(const ToolDescription& tool,
+                          std::span<const std::pair<const char*, const char*>> chosen = {}) {
+  InputTexts texts(tool);
+  for (const InputDescription& input : tool.inputs) texts[input.key] = input.start_text;
+  for (const auto& [key, text] : chosen) texts[key] = text;
+  QStringList lines;
+  for (const std::string& line : Present(texts, '.').outcome.lines) lines << Utf8(line);
+  return lines.join(QLatin1Char('\n'));
+}
+
+inline QString ExpectedText(const ToolDescription* tool, const Shown& shown) {
+  if (shown.from == Shown::From::Words) return QString::fromUtf8(shown.value);
+  if (tool == nullptr) {
+    ADD_FAILURE() << "a page without a tool shows no input";
+    return {};
+  }
+  if (shown.from == Shown::From::StartResult) return CoreResult(*tool);
+  const InputDescription* input = FindInput(*tool, shown.value);
+  if (input == nullptr) {
+    ADD_FAILURE() << "no input " << shown.value;
+    return {};
+  }
+  switch (shown.from) {
+    case Shown::From::Caption:
+      return Utf8(Caption(*input));
+    case Shown::From::StartText:
+      return Utf8(input->start_text);
+    case Shown::From::UnitLabel:
+      return Utf8(BracketedUnit(input->unit, UnitInCaption::FullWidthBrackets));
+    case Shown::From::Hint:
+      return Utf8(input->hint);
+    case Shown::From::Choice: {
+      const Choice* choice = FindChoice(*input, shown.choice);
+      if (choice != nullptr) return Utf8(choice->caption);
+      ADD_FAILURE() << "no choice " << shown.choice;
+      return {};
+    }
+    case Shown::From::Words:
+    case Shown::From::StartResult:
+      break;
+  }
+  return {};
 }
 
 // A control as a page lists it.
 struct PlacedControl {
   const char* name;
   const char* parent;  // objectName of the control it sits on; "" for the page
-  const char* text;    // caption, initial text or the list's shown text
+  Shown shown;         // caption, initial text or the list's shown text
   QRect place;         // pixels; labels may be taller
 };
 
@@ -111,14 +189,15 @@ inline QString ShownText(QWidget* control) {
 
 // Each listed control exists on its parent with its text at its place; a label
 // keeps its left, top and width and may be taller.
-inline void ExpectControlsAsListed(QWidget* page, std::span<const PlacedControl> controls) {
+inline void ExpectControlsAsListed(QWidget* page, const ToolDescription* tool,
+                                   std::span<const PlacedControl> controls) {
   for (const PlacedControl& c : controls) {
     SCOPED_TRACE(c.name);
     auto* control = Find<QWidget>(page, c.name);
     ASSERT_NE(control, nullptr);
     QWidget* parent = *c.parent == '\0' ? page : Find<QWidget>(page, c.parent);
     EXPECT_EQ(control->parentWidget(), parent);
-    EXPECT_EQ(ShownText(control), QString::fromUtf8(c.text));
+    EXPECT_EQ(ShownText(control), ExpectedText(tool, c.shown));
     if (qobject_cast<QLabel*>(control) != nullptr) {
       EXPECT_EQ(control->geometry().topLeft(), c.place.topLeft());
       EXPECT_EQ(control->width(), c.place.width());

@@ -28,7 +28,7 @@ struct Range {
 // One of the fixed values of an input that is ticked rather than typed.
 struct Choice {
   std::string_view key;      // the value on the command line: "pressure"
-  std::string_view caption;  // the window's caption of its box: "以压力为准"
+  std::string_view caption;  // the caption of its tick box or option button
 };
 
 // An input that is read only while another input holds one choice.
@@ -37,7 +37,7 @@ struct Condition {
   std::string_view choice;  // key of the choice
 };
 
-// How a caption ends in its input's unit: "流量（m3/h）", "饱和蒸汽压力(MPa)", or not at all.
+// How a caption ends in its input's unit: in full-width brackets, in ASCII ones, or not at all.
 enum class UnitInCaption { No, FullWidthBrackets, AsciiBrackets };
 
 struct InputDescription {
@@ -117,7 +117,7 @@ class InputTexts {
 std::string Caption(const InputDescription& input);
 // The items of a drop-down list, one blank between; empty for an input without one.
 std::string ListText(const InputDescription& input);
-// The unit in the brackets given: "（吨/小时）".
+// The unit in the brackets given, as a unit label or a caption shows it.
 std::string BracketedUnit(std::string_view unit, UnitInCaption brackets);
 
 // The names of a table's rows, in table order, as a drop-down list's items.

@@ -69,7 +69,9 @@ TEST(ToolCatalog, EveryInputHasAUniqueKeyACaptionAndAUsableStartText) {
           EXPECT_FALSE(!input.unit.empty() &&
                        input.label.ends_with(BracketedUnit(input.unit, brackets)));
         }
-        if (input.unit_in_caption != UnitInCaption::No) EXPECT_FALSE(input.unit.empty());
+        if (input.unit_in_caption != UnitInCaption::No) {
+          EXPECT_FALSE(input.unit.empty());
+        }
         if (IsTyped(input)) {
           EXPECT_NO_THROW(ParseNumber(input.start_text));
         }

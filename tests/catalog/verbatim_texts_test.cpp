@@ -131,7 +131,9 @@ TEST(VerbatimTexts, UnitLabelsAndHintsComeFromTheirInputs) {
     if (t.unit_label != nullptr) {
       EXPECT_EQ(BracketedUnit(input.unit, UnitInCaption::FullWidthBrackets), t.unit_label);
     }
-    if (t.hint != nullptr) EXPECT_EQ(input.hint, t.hint);
+    if (t.hint != nullptr) {
+      EXPECT_EQ(input.hint, t.hint);
+    }
   }
 }
 

@@ -152,7 +152,10 @@ TEST(RangeWarnings, NameEachReadInputOutsideItsValidOrAccurateRange) {
        "1",
        {"温度（℃）为400，超出有效范围（0.01~373.946℃）：只在三相点与临界点之间存在"}},
       {"the unread input is not looked at", "b", "400", "1", {}},
-      {"the read one is", "b", "400", "-1",
+      {"the read one is",
+       "b",
+       "400",
+       "-1",
        {"压力(MPa)为-1，超出有效范围（不低于0MPa）：压力不能为负"}},
       {"no number gives no warning", "a", "abc", "1", {}},
   };
@@ -201,9 +204,13 @@ TEST(Present, GivesTheRecordOfOnePress) {
     const Presented presented = Present(texts, '.');
     EXPECT_EQ(presented.unchosen, c.unchosen != nullptr ? c.unchosen : "");
     EXPECT_EQ(presented.failure.has_value(), c.failed);
-    if (c.failed) EXPECT_EQ(presented.failure->input(), "count");
+    if (c.failed) {
+      EXPECT_EQ(presented.failure->input(), "count");
+    }
     EXPECT_EQ(presented.Succeeded(), c.line != nullptr);
-    if (c.line != nullptr) EXPECT_EQ(presented.outcome.lines.at(0), c.line);
+    if (c.line != nullptr) {
+      EXPECT_EQ(presented.outcome.lines.at(0), c.line);
+    }
     EXPECT_EQ(presented.warnings.size(), c.warnings);
   }
 }

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "process/exchanger_tool.h"
 #include "ui_test_support.h"
 
 namespace vapentis {
@@ -15,13 +16,14 @@ namespace {
 using testing::Find;
 using testing::ModalCatcher;
 
-const QString kDefaultResult = QStringLiteral("换热管数量=127条\n换热器筒体直径=700mm");
+const QString kDefaultResult = testing::CoreResult(ExchangerTool());
 
 TEST(ExchangerTab, ArrangementListHoldsExactlyTheOneArrangement) {
   ExchangerTab tab;
   auto* list = Find<QComboBox>(&tab, "Combo3");
   ASSERT_EQ(list->count(), 1);
-  EXPECT_EQ(list->itemText(0), QStringLiteral("正三角形"));
+  EXPECT_EQ(list->itemText(0),
+            testing::Utf8(FindInput(ExchangerTool(), kArrangementInput)->list.front()));
   EXPECT_EQ(list->currentIndex(), 0);
   EXPECT_TRUE(list->isEditable());
   EXPECT_EQ(list->insertPolicy(), QComboBox::NoInsert);

@@ -11,6 +11,7 @@
 
 #include <vector>
 
+#include "process/steam_tool.h"
 #include "ui_test_support.h"
 
 namespace vapentis {
@@ -19,10 +20,7 @@ namespace {
 using testing::Find;
 using testing::ModalCatcher;
 
-const QString kPressureResult = QStringLiteral(
-    "饱和蒸汽温度=100℃\n"
-    "饱和蒸汽密度=0.6044kg/m3\n"
-    "饱和蒸汽潜热=2259kJ/kg");
+const QString kPressureResult = testing::CoreResult(SteamTool());
 
 void Click(SteamTab& tab, const char* name) {
   QTest::mouseClick(Find<QCheckBox>(&tab, name), Qt::LeftButton);
