@@ -1,0 +1,294 @@
+#include "process/iapws_if97.h"
+
+#include <array>
+#include <cmath>
+#include <cstddef>
+
+namespace vapentis::if97 {
+
+namespace {
+
+constexpr double kGasConstant = 0.461526;  // R, kJ/(kg K)
+constexpr double kKelvinOffset = 273.15;
+constexpr double kJoulesPerKilojoule = 1000;
+// R T / p in kJ/(kg MPa) is this many m3/kg.
+constexpr double kCubicMetresPerKilojouleMegapascal = 1e-3;
+
+// One term n π^I τ^J of a sum, as the release prints its tables.
+struct Term {
+  int i;
+  int j;
+  double n;
+};
+
+// x^k for every k in [kLow, kHigh]. Each power is the product of two of about half its
+// exponent, so no chain of multiplications is longer than a few steps.
+template <int kLow, int kHigh>
+class Powers {
+  static_assert(kLow <= 0 && kHigh >= 0);
+
+ public:
+  explicit Powers(double x) {
+    At(0) = 1;
+    if constexpr (kHigh >= 1) At(1) = x;
+    for (int k = 2; k <= kHigh; ++k) At(k) = At(k / 2) * At(k - k / 2);
+    if constexpr (kLow <= -1) At(-1) = 1 / x;
+    for (int k = 2; k <= -kLow; ++k) At(-k) = At(-(k / 2)) * At(-(k - k / 2));
+  }
+  double operator[](int k) const { return powers_[static_cast<std::size_t>(k - kLow)]; }
+
+ private:
+  double& At(int k) { return powers_[static_cast<std::size_t>(k - kLow)]; }
+  std::array<double, kHigh - kLow + 1> powers_{};
+};
+
+// The sums Σ w t over the terms t = n x^I y^J of a table, with the weights w = 1, I, J,
+// I(I−1), J(J−1) and I J that its derivatives need; the second-order ones only when asked.
+struct Sums {
+  double s = 0, si = 0, sj = 0, sii = 0, sjj = 0, sij = 0;
+};
+
+template <bool kSecondOrder, int kILow, int kIHigh, int kJLow, int kJHigh, std::size_t kCount>
+Sums SumTerms(const std::array<Term, kCount>& terms, double x, double y) {
+  const Powers<kILow, kIHigh> xs(x);
+  const Powers<kJLow, kJHigh> ys(y);
+  Sums sums;
+  for (const Term& term : terms) {
+    const double t = term.n * xs[term.i] * ys[term.j];
+    const double i = term.i;
+    const double j = term.j;
+    sums.s += t;
+    sums.si += i * t;
+    sums.sj += j * t;
+    if constexpr (kSecondOrder) {
+      sums.sii += i * (i - 1) * t;
+      sums.sjj += j * (j - 1) * t;
+      sums.sij += i * j * t;
+    }
+  }
+  return sums;
+}
+
+// A dimensionless Gibbs free energy γ and its derivatives by π and τ.
+struct Gamma {
+  double g = 0, p = 0, t = 0, pp = 0, tt = 0, pt = 0;
+};
+
+// ---- Region 1: γ = Σ n (7.1 − π)^I (τ − 1.222)^J, eq. (7) ------------------------------------
+
+constexpr double kRegion1PressureMpa = 16.53;  // p*
+constexpr double kRegion1TemperatureK = 1386;  // T*
+
+// Table 2.
+constexpr std::array<Term, 34> kRegion1 = {{
+    {0, -2, 0.14632971213167},        {0, -1, -0.84548187169114},
+    {0, 0, -0.37563603672040e1},      {0, 1, 0.33855169168385e1},
+    {0, 2, -0.95791963387872},        {0, 3, 0.15772038513228},
+    {0, 4, -0.16616417199501e-1},     {0, 5, 0.81214629983568e-3},
+    {1, -9, 0.28319080123804e-3},     {1, -7, -0.60706301565874e-3},
+    {1, -1, -0.18990068218419e-1},    {1, 0, -0.32529748770505e-1},
+    {1, 1, -0.21841717175414e-1},     {1, 3, -0.52838357969930e-4},
+    {2, -3, -0.47184321073267e-3},    {2, 0, -0.30001780793026e-3},
+    {2, 1, 0.47661393906987e-4},      {2, 3, -0.44141845330846e-5},
+    {2, 17, -0.72694996297594e-15},   {3, -4, -0.31679644845054e-4},
+    {3, 0, -0.28270797985312e-5},     {3, 6, -0.85205128120103e-9},
+    {4, -5, -0.22425281908000e-5},    {4, -2, -0.65171222895601e-6},
+    {4, 10, -0.14341729937924e-12},   {5, -8, -0.40516996860117e-6},
+    {8, -11, -0.12734301741641e-8},   {8, -6, -0.17424871230634e-9},
+    {21, -29, -0.68762131295531e-18}, {23, -31, 0.14478307828521e-19},
+    {29, -38, 0.26335781662795e-22},  {30, -39, -0.11947622640071e-22},
+    {31, -40, 0.18228094581404e-23},  {32, -41, -0.93537087292458e-25},
+}};
+
+template <bool kSecondOrder>
+Gamma Region1Gamma(double pi, double tau) {
+  const double x = 7.1 - pi;
+  const double y = tau - 1.222;
+  const Sums s = SumTerms<kSecondOrder, 0, 32, -41, 17>(kRegion1, x, y);
+  // d/dπ of x^I is −I x^I / x; d/dτ of y^J is J y^J / y.
+  const double dx = -1 / x;
+  const double dy = 1 / y;
+  return {s.s, s.si * dx, s.sj * dy, s.sii * dx * dx, s.sjj * dy * dy, s.sij * dx * dy};
+}
+
+// ---- Region 2: γ = γ° + γʳ, eq. (15) ----------------------------------------------------------
+
+constexpr double kRegion2PressureMpa = 1;     // p*
+constexpr double kRegion2TemperatureK = 540;  // T*
+
+// Table 10, the ideal-gas part γ° = ln π + Σ n° τ^J°, eq. (16); I is unused.
+constexpr std::array<Term, 9> kRegion2Ideal = {{
+    {0, 0, -0.96927686500217e1},
+    {0, 1, 0.10086655968018e2},
+    {0, -5, -0.56087911283020e-2},
+    {0, -4, 0.71452738081455e-1},
+    {0, -3, -0.40710498223928},
+    {0, -2, 0.14240819171444e1},
+    {0, -1, -0.43839511319450e1},
+    {0, 2, -0.28408632460772},
+    {0, 3, 0.21268463753307e-1},
+}};
+
+// Table 11, the residual part γʳ = Σ n π^I (τ − 0.5)^J, eq. (17).
+constexpr std::array<Term, 43> kRegion2Residual = {{
+    {1, 0, -0.17731742473213e-2},   {1, 1, -0.17834862292358e-1},
+    {1, 2, -0.45996013696365e-1},   {1, 3, -0.57581259083432e-1},
+    {1, 6, -0.50325278727930e-1},   {2, 1, -0.33032641670203e-4},
+    {2, 2, -0.18948987516315e-3},   {2, 4, -0.39392777243355e-2},
+    {2, 7, -0.43797295650573e-1},   {2, 36, -0.26674547914087e-4},
+    {3, 0, 0.20481737692309e-7},    {3, 1, 0.43870667284435e-6},
+    {3, 3, -0.32277677238570e-4},   {3, 6, -0.15033924542148e-2},
+    {3, 35, -0.40668253562649e-1},  {4, 1, -0.78847309559367e-9},
+    {4, 2, 0.12790717852285e-7},    {4, 3, 0.48225372718507e-6},
+    {5, 7, 0.22922076337661e-5},    {6, 3, -0.16714766451061e-10},
+    {6, 16, -0.21171472321355e-2},  {6, 35, -0.23895741934104e2},
+    {7, 0, -0.59059564324270e-17},  {7, 11, -0.12621808899101e-5},
+    {7, 25, -0.38946842435739e-1},  {8, 8, 0.11256211360459e-10},
+    {8, 36, -0.82311340897998e1},   {9, 13, 0.19809712802088e-7},
+    {10, 4, 0.10406965210174e-18},  {10, 10, -0.10234747095929e-12},
+    {10, 14, -0.10018179379511e-8}, {16, 29, -0.80882908646985e-10},
+    {16, 50, 0.10693031879409},     {18, 57, -0.33662250574171},
+    {20, 20, 0.89185845355421e-24}, {20, 35, 0.30629316876232e-12},
+    {20, 48, -0.42002467698208e-5}, {21, 21, -0.59056029685639e-25},
+    {22, 53, 0.37826947613457e-5},  {23, 39, -0.12768608934681e-14},
+    {24, 26, 0.73087610595061e-28}, {24, 40, 0.55414715350778e-16},
+    {24, 58, -0.94369707241210e-6},
+}};
+
+// The ideal-gas and the residual part apart: the speed of sound of Table 12 keeps them so.
+struct Region2Parts {
+  Gamma ideal, residual;
+};
+
+template <bool kSecondOrder>
+Region2Parts Region2Gamma(double pi, double tau) {
+  const Sums o = SumTerms<kSecondOrder, 0, 0, -5, 3>(kRegion2Ideal, 1, tau);
+  const Sums r = SumTerms<kSecondOrder, 0, 24, 0, 58>(kRegion2Residual, pi, tau - 0.5);
+  const double dp = 1 / pi;
+  const double dt = 1 / tau;
+  const double dy = 1 / (tau - 0.5);
+  Region2Parts parts;
+  parts.ideal = {0, dp, o.sj * dt, -dp * dp, o.sjj * dt * dt, 0};
+  if constexpr (kSecondOrder) parts.ideal.g = std::log(pi) + o.s;
+  parts.residual = {r.s, r.si * dp, r.sj * dy, r.sii * dp * dp, r.sjj * dy * dy, r.sij * dp * dy};
+  return parts;
+}
+
+// ---- Region 4: the saturation line, eqs. (30) and (31) --------------------------------------
+
+// Table 34, n1 … n10 at n[1] … n[10].
+constexpr std::array<double, 11> kN = {
+    0,
+    0.11670521452767e4,
+    -0.72421316703206e6,
+    -0.17073846940092e2,
+    0.12020824702470e5,
+    -0.32325550322333e7,
+    0.14915108613530e2,
+    -0.48232657361591e4,
+    0.40511340542057e6,
+    -0.23855557567849,
+    0.65017534844798e3,
+};
+
+// Volume and enthalpy alone: what a point of the saturation line needs.
+struct VolumeEnthalpy {
+  double v, h;
+};
+
+VolumeEnthalpy Region1VolumeEnthalpy(double p_mpa, double t_k) {
+  const double tau = kRegion1TemperatureK / t_k;
+  const Gamma g = Region1Gamma<false>(p_mpa / kRegion1PressureMpa, tau);
+  const double rt = kGasConstant * t_k;
+  return {rt * g.p / kRegion1PressureMpa * kCubicMetresPerKilojouleMegapascal, rt * tau * g.t};
+}
+
+VolumeEnthalpy Region2VolumeEnthalpy(double p_mpa, double t_k) {
+  const double pi = p_mpa / kRegion2PressureMpa;
+  const double tau = kRegion2TemperatureK / t_k;
+  const auto [o, r] = Region2Gamma<false>(pi, tau);
+  const double rt = kGasConstant * t_k;
+  return {rt * (o.p + r.p) / kRegion2PressureMpa * kCubicMetresPerKilojouleMegapascal,
+          rt * tau * (o.t + r.t)};
+}
+
+Saturation SaturatedAt(double p_mpa, double t_k) {
+  const VolumeEnthalpy liquid = Region1VolumeEnthalpy(p_mpa, t_k);
+  const VolumeEnthalpy vapour = Region2VolumeEnthalpy(p_mpa, t_k);
+  return {t_k - kKelvinOffset, p_mpa, 1 / liquid.v, 1 / vapour.v, liquid.h, vapour.h};
+}
+
+}  // namespace
+
+State Region1(double p_mpa, double t_k) {
+  const double pi = p_mpa / kRegion1PressureMpa;
+  const double tau = kRegion1TemperatureK / t_k;
+  const Gamma g = Region1Gamma<true>(pi, tau);
+  const double rt = kGasConstant * t_k;
+  State state{};
+  state.v = rt * g.p / kRegion1PressureMpa * kCubicMetresPerKilojouleMegapascal;
+  state.h = rt * tau * g.t;
+  state.u = rt * (tau * g.t - pi * g.p);
+  state.s = kGasConstant * (tau * g.t - g.g);
+  state.cp = -kGasConstant * tau * tau * g.tt;
+  const double a = g.p - tau * g.pt;
+  state.w = std::sqrt(rt * kJoulesPerKilojoule * g.p * g.p / (a * a / (tau * tau * g.tt) - g.pp));
+  return state;
+}
+
+State Region2(double p_mpa, double t_k) {
+  const double pi = p_mpa / kRegion2PressureMpa;
+  const double tau = kRegion2TemperatureK / t_k;
+  const auto [o, r] = Region2Gamma<true>(pi, tau);
+  const double rt = kGasConstant * t_k;
+  const double gp = o.p + r.p;
+  const double gt = o.t + r.t;
+  const double gtt = o.tt + r.tt;
+  State state{};
+  state.v = rt * gp / kRegion2PressureMpa * kCubicMetresPerKilojouleMegapascal;
+  state.h = rt * tau * gt;
+  state.u = rt * (tau * gt - pi * gp);
+  state.s = kGasConstant * (tau * gt - (o.g + r.g));
+  state.cp = -kGasConstant * tau * tau * gtt;
+  const double pgr = pi * r.p;
+  const double a = 1 + pgr - tau * pi * r.pt;
+  state.w = std::sqrt(rt * kJoulesPerKilojoule * (1 + 2 * pgr + pgr * pgr) /
+                      ((1 - pi * pi * r.pp) + a * a / (tau * tau * gtt)));
+  return state;
+}
+
+double SaturationPressure(double t_k) {
+  const double theta = t_k + kN[9] / (t_k - kN[10]);
+  const double theta2 = theta * theta;
+  const double a = theta2 + kN[1] * theta + kN[2];
+  const double b = kN[3] * theta2 + kN[4] * theta + kN[5];
+  const double c = kN[6] * theta2 + kN[7] * theta + kN[8];
+  const double x = 2 * c / (-b + std::sqrt(b * b - 4 * a * c));
+  const double x2 = x * x;
+  return x2 * x2;
+}
+
+double SaturationTemperature(double p_mpa) {
+  const double beta = std::sqrt(std::sqrt(p_mpa));
+  const double beta2 = beta * beta;
+  const double e = beta2 + kN[3] * beta + kN[6];
+  const double f = kN[1] * beta2 + kN[4] * beta + kN[7];
+  const double g = kN[2] * beta2 + kN[5] * beta + kN[8];
+  const double d = 2 * g / (-f - std::sqrt(f * f - 4 * e * g));
+  const double nd = kN[10] + d;
+  return (nd - std::sqrt(nd * nd - 4 * (kN[9] + kN[10] * d))) / 2;
+}
+
+std::optional<Saturation> SaturationAtTemperature(double t_c) {
+  // Written so that NaN, which compares false, falls outside.
+  if (!(t_c >= kLowestTemperatureC && t_c <= kHighestTemperatureC)) return std::nullopt;
+  const double t_k = t_c + kKelvinOffset;
+  return SaturatedAt(SaturationPressure(t_k), t_k);
+}
+
+std::optional<Saturation> SaturationAtPressure(double p_mpa) {
+  if (!(p_mpa >= kLowestPressureMpa && p_mpa <= kHighestPressureMpa)) return std::nullopt;
+  return SaturatedAt(p_mpa, SaturationTemperature(p_mpa));
+}
+
+}  // namespace vapentis::if97
