@@ -1,8 +1,10 @@
 #include "process/iapws_if97.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <utility>
 
 namespace vapentis::if97 {
 
@@ -21,51 +23,83 @@ struct Term {
   double n;
 };
 
-// x^k for every k in [kLow, kHigh]. Each power is the product of two of about half its
-// exponent, so no chain of multiplications is longer than a few steps.
+// x^k for every k in [kLow, kHigh], with kLow <= 0 <= kHigh. Each power is the product of two
+// of about half its exponent, so no chain of multiplications is longer than a few steps; the
+// exponents are constants, so an optimiser keeps the powers in registers.
 template <int kLow, int kHigh>
 class Powers {
-  static_assert(kLow <= 0 && kHigh >= 0);
-
  public:
   explicit Powers(double x) {
     At(0) = 1;
-    if constexpr (kHigh >= 1) At(1) = x;
-    for (int k = 2; k <= kHigh; ++k) At(k) = At(k / 2) * At(k - k / 2);
-    if constexpr (kLow <= -1) At(-1) = 1 / x;
-    for (int k = 2; k <= -kLow; ++k) At(-k) = At(-(k / 2)) * At(-(k - k / 2));
+    if constexpr (kHigh >= 1) Up(x, std::make_integer_sequence<int, kHigh>{});
+    if constexpr (kLow <= -1) Down(1 / x, std::make_integer_sequence<int, -kLow>{});
   }
   double operator[](int k) const { return powers_[static_cast<std::size_t>(k - kLow)]; }
 
  private:
   double& At(int k) { return powers_[static_cast<std::size_t>(k - kLow)]; }
-  std::array<double, kHigh - kLow + 1> powers_{};
+  // x^1 … x^kHigh, in that order.
+  template <int... kK>
+  void Up(double x, std::integer_sequence<int, kK...> /*k − 1*/) {
+    ((At(kK + 1) = kK == 0 ? x : At((kK + 1) / 2) * At(kK + 1 - (kK + 1) / 2)), ...);
+  }
+  // x^−1 … x^kLow, in that order, from 1/x.
+  template <int... kK>
+  void Down(double inverse, std::integer_sequence<int, kK...> /*k − 1*/) {
+    ((At(-kK - 1) = kK == 0 ? inverse : At(-((kK + 1) / 2)) * At(-(kK + 1 - (kK + 1) / 2))), ...);
+  }
+  std::array<double, kHigh - kLow + 1> powers_;
 };
 
 // The sums Σ w t over the terms t = n x^I y^J of a table, with the weights w = 1, I, J,
-// I(I−1), J(J−1) and I J that its derivatives need; the second-order ones only when asked.
+// I(I−1), J(J−1) and I J that its derivatives need.
 struct Sums {
   double s = 0, si = 0, sj = 0, sii = 0, sjj = 0, sij = 0;
 };
 
-template <bool kSecondOrder, int kILow, int kIHigh, int kJLow, int kJHigh, std::size_t kCount>
-Sums SumTerms(const std::array<Term, kCount>& terms, double x, double y) {
-  const Powers<kILow, kIHigh> xs(x);
-  const Powers<kJLow, kJHigh> ys(y);
-  Sums sums;
+// Term k of a table into the sums, from x^I y^J; the products of n and a weight are constants,
+// weights of zero add nothing, and the second-order ones are added only when asked.
+template <const auto& kTerms, std::size_t kK, bool kSecondOrder>
+void AddTerm(Sums& sums, double xy) {
+  constexpr double kN = kTerms[kK].n;
+  constexpr int kI = kTerms[kK].i;
+  constexpr int kJ = kTerms[kK].j;
+  sums.s += kN * xy;
+  if constexpr (kI != 0) sums.si += kN * kI * xy;
+  if constexpr (kJ != 0) sums.sj += kN * kJ * xy;
+  if constexpr (kSecondOrder && kI * (kI - 1) != 0) sums.sii += kN * (kI * (kI - 1)) * xy;
+  if constexpr (kSecondOrder && kJ * (kJ - 1) != 0) sums.sjj += kN * (kJ * (kJ - 1)) * xy;
+  if constexpr (kSecondOrder && kI * kJ != 0) sums.sij += kN * (kI * kJ) * xy;
+}
+
+// The lowest and highest exponents of a table, and 0.
+struct Exponents {
+  int low_i = 0, high_i = 0, low_j = 0, high_j = 0;
+};
+
+template <std::size_t kCount>
+constexpr Exponents ExponentsOf(const std::array<Term, kCount>& terms) {
+  Exponents e;
   for (const Term& term : terms) {
-    const double t = term.n * xs[term.i] * ys[term.j];
-    const double i = term.i;
-    const double j = term.j;
-    sums.s += t;
-    sums.si += i * t;
-    sums.sj += j * t;
-    if constexpr (kSecondOrder) {
-      sums.sii += i * (i - 1) * t;
-      sums.sjj += j * (j - 1) * t;
-      sums.sij += i * j * t;
-    }
+    e.low_i = std::min(e.low_i, term.i);
+    e.high_i = std::max(e.high_i, term.i);
+    e.low_j = std::min(e.low_j, term.j);
+    e.high_j = std::max(e.high_j, term.j);
   }
+  return e;
+}
+
+// Unrolled over the table at compile time, so each term's exponents and weights are constants.
+template <const auto& kTerms, bool kSecondOrder>
+Sums SumTerms(double x, double y) {
+  constexpr Exponents kE = ExponentsOf(kTerms);
+  const Powers<kE.low_i, kE.high_i> xs(x);
+  const Powers<kE.low_j, kE.high_j> ys(y);
+  Sums sums;
+  [&]<std::size_t... kK>(std::index_sequence<kK...>) {
+    (AddTerm<kTerms, kK, kSecondOrder>(sums, xs[kTerms[kK].i] * ys[kTerms[kK].j]), ...);
+  }
+  (std::make_index_sequence<kTerms.size()>{});
   return sums;
 }
 
@@ -104,7 +138,7 @@ template <bool kSecondOrder>
 Gamma Region1Gamma(double pi, double tau) {
   const double x = 7.1 - pi;
   const double y = tau - 1.222;
-  const Sums s = SumTerms<kSecondOrder, 0, 32, -41, 17>(kRegion1, x, y);
+  const Sums s = SumTerms<kRegion1, kSecondOrder>(x, y);
   // d/dπ of x^I is −I x^I / x; d/dτ of y^J is J y^J / y.
   const double dx = -1 / x;
   const double dy = 1 / y;
@@ -162,8 +196,8 @@ struct Region2Parts {
 
 template <bool kSecondOrder>
 Region2Parts Region2Gamma(double pi, double tau) {
-  const Sums o = SumTerms<kSecondOrder, 0, 0, -5, 3>(kRegion2Ideal, 1, tau);
-  const Sums r = SumTerms<kSecondOrder, 0, 24, 0, 58>(kRegion2Residual, pi, tau - 0.5);
+  const Sums o = SumTerms<kRegion2Ideal, kSecondOrder>(1, tau);
+  const Sums r = SumTerms<kRegion2Residual, kSecondOrder>(pi, tau - 0.5);
   const double dp = 1 / pi;
   const double dt = 1 / tau;
   const double dy = 1 / (tau - 0.5);
@@ -177,7 +211,7 @@ Region2Parts Region2Gamma(double pi, double tau) {
 // ---- Region 4: the saturation line, eqs. (30) and (31) --------------------------------------
 
 // Table 34, n1 … n10 at n[1] … n[10].
-constexpr std::array<double, 11> kN = {
+constexpr std::array<double, 11> kRegion4 = {
     0,
     0.11670521452767e4,
     -0.72421316703206e6,
@@ -258,25 +292,27 @@ State Region2(double p_mpa, double t_k) {
 }
 
 double SaturationPressure(double t_k) {
-  const double theta = t_k + kN[9] / (t_k - kN[10]);
+  const auto& n = kRegion4;
+  const double theta = t_k + n[9] / (t_k - n[10]);
   const double theta2 = theta * theta;
-  const double a = theta2 + kN[1] * theta + kN[2];
-  const double b = kN[3] * theta2 + kN[4] * theta + kN[5];
-  const double c = kN[6] * theta2 + kN[7] * theta + kN[8];
+  const double a = theta2 + n[1] * theta + n[2];
+  const double b = n[3] * theta2 + n[4] * theta + n[5];
+  const double c = n[6] * theta2 + n[7] * theta + n[8];
   const double x = 2 * c / (-b + std::sqrt(b * b - 4 * a * c));
   const double x2 = x * x;
   return x2 * x2;
 }
 
 double SaturationTemperature(double p_mpa) {
+  const auto& n = kRegion4;
   const double beta = std::sqrt(std::sqrt(p_mpa));
   const double beta2 = beta * beta;
-  const double e = beta2 + kN[3] * beta + kN[6];
-  const double f = kN[1] * beta2 + kN[4] * beta + kN[7];
-  const double g = kN[2] * beta2 + kN[5] * beta + kN[8];
+  const double e = beta2 + n[3] * beta + n[6];
+  const double f = n[1] * beta2 + n[4] * beta + n[7];
+  const double g = n[2] * beta2 + n[5] * beta + n[8];
   const double d = 2 * g / (-f - std::sqrt(f * f - 4 * e * g));
-  const double nd = kN[10] + d;
-  return (nd - std::sqrt(nd * nd - 4 * (kN[9] + kN[10] * d))) / 2;
+  const double nd = n[10] + d;
+  return (nd - std::sqrt(nd * nd - 4 * (n[9] + n[10] * d))) / 2;
 }
 
 std::optional<Saturation> SaturationAtTemperature(double t_c) {
