@@ -6,6 +6,7 @@ Usage: if97_sweep_test.py IF97_VALUES
 """
 import sys
 import unittest
+from decimal import Decimal
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "tools" / "accuracy"))
@@ -27,6 +28,15 @@ class AgreesWithPythonIapws(unittest.TestCase):
         self.assertEqual(self.result.missing, ())
         points = {(w.sweep, w.points) for w in self.result.worst}
         self.assertEqual(points, {("temperature", 3501), ("pressure", 200)})
+
+    def test_the_sweeps_run_from_end_to_end_of_the_range(self):
+        temperatures = if97_sweep.temperatures_k()
+        self.assertEqual((str(temperatures[0]), str(temperatures[-1])), ("273.16", "623.15"))
+        steps = {b - a for a, b in zip(temperatures, temperatures[1:-1])}
+        self.assertEqual(steps, {Decimal("0.1")})
+        pressures = if97_sweep.pressures_mpa()
+        self.assertEqual((pressures[0], pressures[-1]), (0.000611657, 16.5291))
+        self.assertEqual(pressures, sorted(set(pressures)))
 
     def test_each_figure_agrees_everywhere(self):
         for w in self.result.worst:
