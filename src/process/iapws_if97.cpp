@@ -24,13 +24,21 @@ struct Term {
   double n;
 };
 
+// A power table must be inlined for the optimiser to drop the powers no term reads and keep the
+// rest in registers; GCC will not on its own, the table being large.
+#if defined(__GNUC__)
+#define VAPENTIS_IF97_INLINE [[gnu::always_inline]] inline
+#else
+#define VAPENTIS_IF97_INLINE inline
+#endif
+
 // x^k for every k in [kLow, kHigh], with kLow <= 0 <= kHigh. Each power is the product of two
 // of about half its exponent, so no chain of multiplications is longer than a few steps; the
 // exponents are constants, so an optimiser keeps the powers in registers.
 template <int kLow, int kHigh>
 class Powers {
  public:
-  explicit Powers(double x) {
+  VAPENTIS_IF97_INLINE explicit Powers(double x) {
     At(0) = 1;
     if constexpr (kHigh >= 1) Up(x, std::make_integer_sequence<int, kHigh>{});
     if constexpr (kLow <= -1) Down(1 / x, std::make_integer_sequence<int, -kLow>{});
@@ -41,12 +49,12 @@ class Powers {
   double& At(int k) { return powers_[static_cast<std::size_t>(k - kLow)]; }
   // x^1 … x^kHigh, in that order.
   template <int... kK>
-  void Up(double x, std::integer_sequence<int, kK...> /*k − 1*/) {
+  VAPENTIS_IF97_INLINE void Up(double x, std::integer_sequence<int, kK...> /*k − 1*/) {
     ((At(kK + 1) = kK == 0 ? x : At((kK + 1) / 2) * At(kK + 1 - (kK + 1) / 2)), ...);
   }
   // x^−1 … x^kLow, in that order, from 1/x.
   template <int... kK>
-  void Down(double inverse, std::integer_sequence<int, kK...> /*k − 1*/) {
+  VAPENTIS_IF97_INLINE void Down(double inverse, std::integer_sequence<int, kK...> /*k − 1*/) {
     ((At(-kK - 1) = kK == 0 ? inverse : At(-((kK + 1) / 2)) * At(-(kK + 1 - (kK + 1) / 2))), ...);
   }
   std::array<double, kHigh - kLow + 1> powers_;
