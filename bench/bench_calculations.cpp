@@ -3,6 +3,7 @@
 
 #include "mvr/evaporator_sizing.h"
 #include "process/exchanger_layout.h"
+#include "process/iapws_if97.h"
 #include "process/pipe_diameter.h"
 #include "process/pump_power.h"
 #include "process/steam_properties.h"
@@ -15,6 +16,10 @@ struct Calculation {
   const char* name;
   void (*call)();
 };
+
+// Boiling at 0.1013 MPa, as the steam tab starts.
+volatile double gIf97TemperatureC = 100;
+volatile double gIf97PressureMpa = 0.1013;
 
 using vapentis::FluidState;
 using vapentis::SteamMode;
@@ -54,6 +59,12 @@ const Calculation kCalculations[] = {
      }},
     {"LookupChannel",
      [] { benchmark::DoNotOptimize(vapentis::ChannelResultText(vapentis::LookupChannel("20a"))); }},
+    // The IF97 line a steam or pipe calculation will call. The input is read through a
+    // volatile so that nothing is worked out at compile time.
+    {"if97::SaturationAtTemperature",
+     [] { benchmark::DoNotOptimize(vapentis::if97::SaturationAtTemperature(gIf97TemperatureC)); }},
+    {"if97::SaturationAtPressure",
+     [] { benchmark::DoNotOptimize(vapentis::if97::SaturationAtPressure(gIf97PressureMpa)); }},
 };
 
 }  // namespace

@@ -4,7 +4,10 @@ figures against IAPWS-IF97, Sinnott's bundle diameter and GB/T 706-2016, next
 to the ranges the tool descriptions declare. Stops before writing anything when
 a declared range claims more than the figures deliver.
 
-Usage: accuracy.py VAPENTIS_CALC REPOSITORY_ROOT
+Usage: accuracy.py VAPENTIS_CALC IF97_VALUES REPOSITORY_ROOT
+
+IF97_VALUES is tests/accuracy/if97_values.cpp built: our own IAPWS-IF97 line, swept against
+python3-iapws as the test run does.
 """
 import sys
 from pathlib import Path
@@ -14,6 +17,7 @@ import matplotlib
 matplotlib.use("Agg")
 from matplotlib import pyplot as plt  # noqa: E402 (after choosing the backend)
 
+import if97_sweep  # noqa: E402
 import measure  # noqa: E402
 import references  # noqa: E402
 
@@ -45,6 +49,12 @@ SHELL_SWEEP_M2 = tuple(str(a) for a in range(5, 2001, 5))
 def percent(deviation):
     """Signed, two decimals, never "-0.00"."""
     return "0.00" if abs(deviation) < 0.005 else f"{deviation:+.2f}"
+
+
+def power_of_ten(x):
+    """1e-06 as "1e-6"."""
+    mantissa, exponent = f"{x:.0e}".split("e")
+    return f"{mantissa}e{int(exponent)}"
 
 
 def fixed(value, places):
@@ -389,15 +399,40 @@ def channel_section(calc, root):
     ]
 
 
-def write_page(calc, root, description, claims, spans):
+def if97_section(sweep):
+    rows = [[w.quantity.label, w.quantity.unit, f"{w.deviation:.1e}", w.at]
+            for w in if97_sweep.largest_by_quantity(sweep)]
+    by_t = next(w for w in sweep.worst if w.sweep == "temperature")
+    by_p = next(w for w in sweep.worst if w.sweep == "pressure")
+    return [
+        "## Our IF97 against python3-iapws", "",
+        "`src/process/iapws_if97` computes saturated water and steam from IAPWS-IF97 itself "
+        "(regions 1, 2 and 4), for the tools to take their figures from. Its saturation line, "
+        "printed by `tests/accuracy/if97_values.cpp` in full precision, is set beside "
+        f"python3-iapws at {by_t.points} temperatures, every {if97_sweep.STEP_K} K from "
+        f"{if97_sweep.LOWEST_K} K to {if97_sweep.HIGHEST_K} K, and at {by_p.points} pressures "
+        f"spaced evenly in their logarithm from {if97_sweep.LOWEST_MPA} MPa to "
+        f"{if97_sweep.HIGHEST_MPA} MPa. The pressure comes from the temperature sweep, the "
+        "temperature from the pressure sweep, the rest from both; a deviation here is "
+        "|ours / python3-iapws − 1|, not a percentage. `tests/accuracy/if97_sweep_test.py` "
+        f"holds every figure to {power_of_ten(if97_sweep.TOLERANCE)} in each test run.", "",
+        table(["Figure", "unit", "largest relative deviation", "where"], rows), "",
+        "The liquid enthalpy is nearly zero at the triple point (0.0006 kJ/kg), so there a "
+        "rounding difference weighs most.", "",
+    ]
+
+
+def write_page(calc, root, description, claims, spans, if97):
     lines = [
         "# How far the figures can be trusted", "",
         "<!-- Made by ./scripts/accuracy from tools/accuracy/; do not edit by hand. -->", "",
         "This page sets the figures Vapentis shows beside independent references: saturated "
         "steam from IAPWS-IF97 (Debian's python3-iapws), the exchanger shell beside the tube "
         "bundle diameter of Sinnott (Coulson & Richardson vol. 6), and the channel masses "
-        "beside GB/T 706-2016. Every figure comes from `vapentis-calc batch`, as the result "
-        "box shows it, rounded; a deviation is (program − reference) / reference in percent.",
+        "beside GB/T 706-2016. Every tool's figure comes from `vapentis-calc batch`, as the "
+        "result box shows it, rounded; a deviation is (program − reference) / reference in "
+        "percent. Last, the IAPWS-IF97 unit of the core, which no tool shows yet, is set beside "
+        "python3-iapws in full precision.",
         "",
         "The ranges under *Declared* are read from the tool descriptions (`vapentis-calc "
         "describe`), the same text the tooltips, `--help` and the warnings show. "
@@ -413,9 +448,11 @@ def write_page(calc, root, description, claims, spans):
     lines += steam_sections(calc, root, claims, spans)
     lines += exchanger_section(calc, root)
     lines += channel_section(calc, root)
+    lines += if97_section(if97)
     lines += [
         "## Making this page", "",
-        "`./scripts/accuracy` installs what is missing, builds `vapentis-calc` and runs "
+        "`./scripts/accuracy` installs what is missing, builds `vapentis-calc` and "
+        "`tests/accuracy/if97_values.cpp` and runs "
         "`tools/accuracy/accuracy.py`, which writes this page and the plots in "
         "`docs/accuracy/`. The output holds no date or version, so the same sources give the "
         "same bytes. The run prints the measured ranges, to update a description by.", "",
@@ -442,10 +479,16 @@ def report_ranges(claims, spans):
                   f"{around_text(points, declared)}")
 
 
+def report_if97(sweep):
+    print("Our IF97 against python3-iapws, largest relative deviation:")
+    for w in if97_sweep.largest_by_quantity(sweep):
+        print(f"  {w.quantity.label}: {w.deviation:.2e} at {w.at}")
+
+
 def main(argv):
-    if len(argv) != 3:
+    if len(argv) != 4:
         sys.exit(__doc__)
-    calc, root = measure.Calc(argv[1]), Path(argv[2])
+    calc, if97_values, root = measure.Calc(argv[1]), Path(argv[2]), Path(argv[3])
     description = calc.describe()
     try:
         claims = measure.declared_claims(description)
@@ -462,8 +505,19 @@ def main(argv):
                   f"{problem}", file=sys.stderr)
         sys.exit(f"error: a declared range claims more than the figures deliver; {PAGE} is "
                  "not written")
+    if97 = if97_sweep.sweep(if97_values)
+    report_if97(if97)
+    if if97.missing:
+        sys.exit(f"error: our IF97 gave no figures at {', '.join(if97.missing)}; {PAGE} is not "
+                 "written")
+    beyond = [w for w in if97.worst if w.deviation > if97_sweep.TOLERANCE]
+    if beyond:
+        sys.exit(f"error: our IF97 parts from python3-iapws by more than "
+                 f"{power_of_ten(if97_sweep.TOLERANCE)}: " + "; ".join(
+                     f"{w.quantity.label} {w.deviation:.2e} at {w.at}" for w in beyond)
+                 + f"; {PAGE} is not written")
     configure_plots()
-    write_page(calc, root, description, claims, spans)
+    write_page(calc, root, description, claims, spans, if97)
     print(f"Wrote {PAGE} and {PLOT_DIR}/")
 
 

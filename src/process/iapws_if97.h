@@ -1,0 +1,45 @@
+// Water and steam from IAPWS-IF97: liquid (region 1), vapour (region 2) and the saturation line.
+#pragma once
+
+#include <optional>
+
+namespace vapentis::if97 {
+
+// Properties at a pressure p (MPa) and a temperature T (K): specific volume m3/kg, enthalpy
+// kJ/kg, internal energy kJ/kg, entropy kJ/(kg K), isobaric heat capacity kJ/(kg K), speed of
+// sound m/s.
+struct State {
+  double v, h, u, s, cp, w;
+};
+
+// Region 1 (liquid) and region 2 (vapour), each up to the saturation line. Neither checks the
+// range: outside its region a figure means nothing.
+State Region1(double p_mpa, double t_k);
+State Region2(double p_mpa, double t_k);
+
+// The saturation line of region 4, 273.15–647.096 K; neither checks the range.
+double SaturationPressure(double t_k);       // MPa
+double SaturationTemperature(double p_mpa);  // K
+
+// Saturated liquid (′) and vapour (″) at one point of the line.
+struct Saturation {
+  double temperature_c, pressure_mpa;
+  double liquid_density_kg_m3, vapour_density_kg_m3;
+  double liquid_enthalpy_kj_kg, vapour_enthalpy_kj_kg;
+  double LatentHeat() const { return vapour_enthalpy_kj_kg - liquid_enthalpy_kj_kg; }  // kJ/kg
+};
+
+// Where the two regions meet the saturation line: from the triple point to 350 ℃, the highest
+// temperature of region 1. The pressures are the line's at those ends to six figures, the
+// highest rounded down so that its saturation temperature stays in region 1.
+inline constexpr double kLowestTemperatureC = 0.01;
+inline constexpr double kHighestTemperatureC = 350;
+inline constexpr double kLowestPressureMpa = 0.000611657;
+inline constexpr double kHighestPressureMpa = 16.5291;
+
+// Saturated liquid and vapour at a temperature in ℃ or a pressure in MPa, over the ranges
+// above with their ends; nullopt (no reference) outside them and for NaN.
+std::optional<Saturation> SaturationAtTemperature(double t_c);
+std::optional<Saturation> SaturationAtPressure(double p_mpa);
+
+}  // namespace vapentis::if97
