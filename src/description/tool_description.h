@@ -82,6 +82,7 @@ struct ToolDescription {
   std::string_view menu_caption;  // the window's menu command
   std::string_view tab_caption;   // the caption of its tab
   std::string_view summary;       // what the tool gives, in a sentence
+  std::string_view basis;         // what the figures come from, in a line (计算依据)
   std::span<const InputDescription> inputs;
   // Boxes the window shows for reference that the calculation does not read.
   std::span<const InputDescription> shown_only = {};

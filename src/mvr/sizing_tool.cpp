@@ -65,6 +65,9 @@ constexpr ToolDescription kTool{
     .menu_caption = "MVR蒸发器选型",
     .tab_caption = "MVR选型",
     .summary = "MVR蒸发器选型：蒸发量、推荐形式、型号、耗电量、占地和运行方式",
+    .basis =
+        "物料衡算 W = T × (1 − "
+        "原液浓度/最终出料浓度)；耗电量、占地和运行方式按用途和蒸发量的经验数据估算",
     .inputs = kInputs,
     .calculate = Calculate,
 };

@@ -94,6 +94,9 @@ constexpr ToolDescription kTool{
     .menu_caption = "流体管径计算",
     .tab_caption = "流体管径",
     .summary = "流体管径：由流量、流速和密度求圆形管道直径",
+    .basis =
+        "圆管连续方程 d = 2000 × √(流量 ÷ 3600 ÷ 密度 ÷ 3.1415 ÷ 流速)；饱和水蒸汽密度按 Antoine "
+        "蒸汽压关联式",
     .inputs = kInputs,
     .calculate = Calculate,
 };

@@ -70,6 +70,7 @@ constexpr ToolDescription kTool{
     .menu_caption = "离心泵功率",
     .tab_caption = "离心泵",
     .summary = "离心泵功率：由流量、扬程、比重、效率和安全系数求计算功率",
+    .basis = "轴功率 P = 流量 × 扬程 × 比重 × 9.81 ÷ 3600 ÷ 效率 × 安全系数",
     .inputs = kInputs,
     .calculate = Calculate,
 };

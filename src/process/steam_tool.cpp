@@ -81,6 +81,7 @@ constexpr ToolDescription kTool{
     .menu_caption = "低压饱和蒸汽性质",
     .tab_caption = "低压饱和蒸汽",
     .summary = "低压饱和蒸汽性质：由压力求温度或由温度求压力，以及密度和潜热",
+    .basis = "Antoine 蒸汽压关联式；密度按饱和压力分温度段线性估算，潜热按温度线性估算",
     .inputs = kInputs,
     .calculate = Calculate,
 };

@@ -40,6 +40,7 @@ constexpr ToolDescription kTool{
     .menu_caption = "国标槽钢查询",
     .tab_caption = "国标槽钢",
     .summary = "国标槽钢查询：背高h、腿宽b和每米重量",
+    .basis = "GB/T 706-2016 热轧型钢",
     .inputs = kInputs,
     .calculate = Calculate,
 };

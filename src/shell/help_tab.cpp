@@ -2,7 +2,7 @@
 
 #include <QPlainTextEdit>
 
-#include "shell/maker_info.h"
+#include "catalog/maker_info.h"
 
 namespace vapentis {
 

@@ -15,7 +15,7 @@
 
 #include "catalog/tool_catalog.h"
 #include "shell/help_tab.h"
-#include "shell/maker_info.h"
+#include "catalog/maker_info.h"
 #include "tabs/tool_pages.h"
 #include "widgets/error_box.h"
 #include "widgets/metrics.h"

@@ -46,6 +46,7 @@ TEST(ToolCatalog, EveryToolHasItsOwnMenuAndTabCaption) {
   for (const ToolDescription* tool : Tools()) {
     SCOPED_TRACE(tool->name);
     EXPECT_FALSE(tool->summary.empty());
+    EXPECT_FALSE(tool->basis.empty());
     EXPECT_NE(tool->calculate, nullptr);
     EXPECT_TRUE(captions.insert(tool->menu_caption).second);
     EXPECT_TRUE(captions.insert(tool->tab_caption).second);

@@ -96,6 +96,7 @@ constexpr ToolDescription kTool{
     .menu_caption = "测试",
     .tab_caption = "测",
     .summary = "测试用",
+    .basis = "测试公式",
     .inputs = kInputs,
     .calculate = Calculate,
 };

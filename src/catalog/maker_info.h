@@ -1,5 +1,5 @@
-// The maker's name and contact data, shown in the help text and the
-// background and used to open the web site: kept in this one place.
+// The maker's name and contact data, shown in the help text, the calculation
+// sheet and the background and used to open the web site: kept in this one place.
 #pragma once
 
 #include <string_view>
