@@ -221,6 +221,21 @@ void WriteRecordMembers(JsonWriter& json, const InputTexts& texts, const Present
     json.Number(figure.value);
   }
   json.EndObject();
+  if (!output.reference_standard.empty()) {
+    json.Key("reference");
+    if (output.reference.empty()) {
+      json.Null();
+    } else {
+      json.BeginObject();
+      json.Key("standard");
+      json.String(output.reference_standard);
+      for (const Figure& figure : output.reference) {
+        json.Key(figure.name);
+        json.Number(figure.value);
+      }
+      json.EndObject();
+    }
+  }
   json.Key("lines");
   json.BeginArray();
   for (const std::string& line : output.lines) json.String(line);

@@ -69,6 +69,10 @@ struct Figure {
 struct ToolOutcome {
   std::vector<Figure> figures;
   std::vector<std::string> lines;  // the result box's lines
+  // The standard whose figures the tool shows beside its own, if it does; the
+  // figures as its line shows them, none where the inputs lie outside its range.
+  std::string_view reference_standard = {};
+  std::vector<Figure> reference = {};
   // Set when the text of a list-only input matched nothing: the lines still
   // show, without values, and `notice` says which text it was.
   std::string_view unmatched_input = {};

@@ -1,6 +1,7 @@
 #include "process/pipe_diameter.h"
 
 #include "numeric/numeric.h"
+#include "process/iapws_if97.h"
 #include "process/steam_properties.h"
 
 namespace vapentis {
@@ -95,6 +96,17 @@ PipeResult PipeDiameterResult(const PipeInputs& in) {
       r.diameter_mm = RoundHalfEven(BlamedDiameter(m, density, false, v), 0);
       r.lines = {"饱和蒸汽密度=" + NumberText(density, sep) + "kg/m3",
                  DiameterLine(r.diameter_mm, sep)};
+      // The standard's vapour density beside the tool's own, through the same formula.
+      if (const std::optional<if97::Saturation> state = if97::SaturationAtTemperature(t)) {
+        const double reference_density = RoundHalfEven(state->vapour_density_kg_m3, 4);
+        r.reference = PipeReference{
+            reference_density, RoundHalfEven(BlamedDiameter(m, reference_density, false, v), 0)};
+        r.lines.push_back("按IAPWS-IF97：饱和蒸汽密度=" + NumberText(reference_density, sep) +
+                          "kg/m3，圆形管道直径=" + NumberText(r.reference->diameter_mm, sep) +
+                          "mm");
+      } else {
+        r.lines.emplace_back(kNoReferenceLine);
+      }
       break;
     }
     case FluidState::Liquid: {

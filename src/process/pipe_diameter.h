@@ -21,10 +21,19 @@ struct PipeInputs {
 };
 
 // State None: no density, diameter 0 and the one line asking for a state.
+// For steam, the IAPWS-IF97 density of the saturated vapour (to 4 places) and
+// the diameter the same formula gives with it (whole mm).
+struct PipeReference {
+  double density_kg_per_m3 = 0;
+  double diameter_mm = 0;
+};
+
 struct PipeResult {
   std::optional<double> density_kg_per_m3;  // steam only, rounded to 4 places
   double diameter_mm = 0;                   // rounded to a whole number
-  std::vector<std::string> lines;
+  // Steam within the standard's 0.01~350 ℃ only.
+  std::optional<PipeReference> reference;
+  std::vector<std::string> lines;  // for steam the last one is the IF97 line
 };
 
 // Keys of the inputs, as a failure names them.

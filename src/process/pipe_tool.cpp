@@ -33,7 +33,8 @@ constexpr std::array kInputs = {
         .unit = "℃",
         .unit_in_caption = UnitInCaption::FullWidthBrackets,
         .start_text = "100",
-        .hint = "饱和水蒸汽的温度，由它求蒸汽密度",
+        .hint = "饱和水蒸汽的温度，由它求蒸汽密度。结果最后一行按IAPWS-IF97国际标准（0.01~"
+                "350℃），供对照",
         .valid = {0.01, 373.946},
         .valid_note = "饱和蒸汽只在三相点0.01℃与临界点373.946℃之间存在",
         .accurate = kAccurateTemperatures,
@@ -86,6 +87,14 @@ ToolOutcome Calculate(const InputTexts& in, char decimal_separator) {
   ToolOutcome out{{}, std::move(r.lines)};
   if (r.density_kg_per_m3) out.figures.push_back({"density_kg_per_m3", *r.density_kg_per_m3});
   out.figures.push_back({"diameter_mm", r.diameter_mm});
+  // Steam sets the standard's density beside its own; a liquid's is typed.
+  if (r.density_kg_per_m3) {
+    out.reference_standard = "IAPWS-IF97";
+    if (r.reference) {
+      out.reference = {{"density_kg_m3", r.reference->density_kg_per_m3},
+                       {"diameter_mm", r.reference->diameter_mm}};
+    }
+  }
   return out;
 }
 

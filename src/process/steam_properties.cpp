@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "numeric/numeric.h"
+#include "process/iapws_if97.h"
 
 namespace vapentis {
 
@@ -41,6 +42,31 @@ const DensityBand& BandOf(double t_c) {
   return kDensityBands.back();
 }
 
+// The standard's saturated vapour at the typed pressure or temperature, as the
+// last line shows it.
+std::optional<SteamReference> Reference(SteamMode mode, double typed) {
+  const std::optional<if97::Saturation> state = mode == SteamMode::Pressure
+                                                    ? if97::SaturationAtPressure(typed)
+                                                    : if97::SaturationAtTemperature(typed);
+  if (!state) return std::nullopt;
+  return SteamReference{
+      RoundHalfEven(state->temperature_c, 1), RoundHalfEven(state->pressure_mpa, 4),
+      RoundHalfEven(state->vapour_density_kg_m3, 4), RoundHalfEven(state->LatentHeat(), 0)};
+}
+
+std::string ReferenceLine(SteamMode mode, const std::optional<SteamReference>& reference,
+                          char sep) {
+  if (!reference) return std::string(kNoReferenceLine);
+  std::string line = "按IAPWS-IF97：";
+  if (mode == SteamMode::Pressure) {
+    line += "温度=" + NumberText(reference->temperature_c, sep) + "℃";
+  } else {
+    line += "压力=" + NumberText(reference->pressure_mpa, sep) + "MPa";
+  }
+  return line + "，密度=" + NumberText(reference->density_kg_per_m3, sep) +
+         "kg/m3，潜热=" + NumberText(reference->latent_heat_kj_per_kg, sep) + "kJ/kg";
+}
+
 SteamResult PressureMode(const SteamInputs& in) {
   const char sep = in.decimal_separator;
   const double p = ParseInput(in.pressure, kPressureInput, sep);
@@ -56,10 +82,12 @@ SteamResult PressureMode(const SteamInputs& in) {
   r.density_kg_per_m3 = RoundHalfEven(SteamDensity(t), 4);
   r.latent_heat_kj_per_kg = RoundHalfEven(LatentHeat(t), 0);
   r.temperature_c = RoundHalfEven(t, 1);
+  r.reference = Reference(SteamMode::Pressure, p);
   r.lines = {
       "饱和蒸汽温度=" + NumberText(r.temperature_c, sep) + "℃",
       "饱和蒸汽密度=" + NumberText(r.density_kg_per_m3, sep) + "kg/m3",
       "饱和蒸汽潜热=" + NumberText(r.latent_heat_kj_per_kg, sep) + "kJ/kg",
+      ReferenceLine(SteamMode::Pressure, r.reference, sep),
   };
   return r;
 }
@@ -79,11 +107,13 @@ SteamResult TemperatureMode(const SteamInputs& in) {
   }
   r.density_kg_per_m3 = RoundHalfEven(SteamDensity(t), 4);
   r.latent_heat_kj_per_kg = RoundHalfEven(LatentHeat(t), 0);
+  r.reference = Reference(SteamMode::Temperature, t);
   // "Mpa" is the unit as engineers know it from earlier quotes.
   r.lines = {
       "饱和蒸汽压力=" + NumberText(r.pressure_mpa, sep) + "Mpa",
       "饱和蒸汽密度=" + NumberText(r.density_kg_per_m3, sep) + "kg/m3",
       "饱和蒸汽潜热=" + NumberText(r.latent_heat_kj_per_kg, sep) + "kJ/kg",
+      ReferenceLine(SteamMode::Temperature, r.reference, sep),
   };
   return r;
 }

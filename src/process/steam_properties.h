@@ -2,6 +2,7 @@
 // latent heat from an Antoine vapour-pressure correlation.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,13 +22,28 @@ struct SteamInputs {
 // shown (1-decimal) temperature and pressure_mpa the typed pressure.
 // Temperature mode: pressure_mpa is the shown (4-decimal) pressure and
 // temperature_c the typed temperature.
+// The IAPWS-IF97 figures beside the correlation's, rounded as the line shows
+// them: the temperature (pressure mode) or the pressure (temperature mode),
+// the vapour's density and the latent heat.
+struct SteamReference {
+  double temperature_c = 0;  // to 1 place
+  double pressure_mpa = 0;   // to 4 places
+  double density_kg_per_m3 = 0;
+  double latent_heat_kj_per_kg = 0;
+};
+
 struct SteamResult {
   double temperature_c = 0;
   double pressure_mpa = 0;
   double density_kg_per_m3 = 0;      // rounded to 4 places
   double latent_heat_kj_per_kg = 0;  // rounded to a whole number
-  std::vector<std::string> lines;    // the three result lines
+  // None where the typed value lies outside the standard's 0.01~350 ℃.
+  std::optional<SteamReference> reference;
+  std::vector<std::string> lines;  // the three result lines and the IF97 line
 };
+
+// The IF97 line where the typed value lies outside the standard's range.
+inline constexpr std::string_view kNoReferenceLine = "按IAPWS-IF97：超出0.01~350℃，无参考值";
 
 // Keys of the inputs, as a failure names them.
 inline constexpr std::string_view kSteamModeInput = "mode";

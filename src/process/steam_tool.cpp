@@ -10,6 +10,8 @@ namespace vapentis {
 
 namespace {
 
+constexpr std::string_view kIf97 = "IAPWS-IF97";
+
 constexpr std::array kModes = {
     Choice{kPressureMode, "以压力为准"},
     Choice{kTemperatureMode, "以温度为准"},
@@ -37,7 +39,7 @@ constexpr std::array kInputs = {
         .unit = "MPa",
         .unit_in_caption = UnitInCaption::AsciiBrackets,
         .start_text = "0.1013",
-        .hint = "饱和蒸汽的绝对压力",
+        .hint = "饱和蒸汽的绝对压力。结果最后一行按IAPWS-IF97国际标准（0.000611657~16.5291MPa），供对照",
         .valid = {0.000611657, 22.064},
         .valid_note = "饱和蒸汽只在三相点0.000611657MPa与临界点22.064MPa之间存在",
         .accurate = kAccuratePressures,
@@ -50,7 +52,7 @@ constexpr std::array kInputs = {
         .unit = "℃",
         .unit_in_caption = UnitInCaption::FullWidthBrackets,
         .start_text = "100",
-        .hint = "饱和蒸汽的温度",
+        .hint = "饱和蒸汽的温度。结果最后一行按IAPWS-IF97国际标准（0.01~350℃），供对照",
         .valid = {0.01, 373.946},
         .valid_note = "饱和蒸汽只在三相点0.01℃与临界点373.946℃之间存在",
         .accurate = kAccurateTemperatures,
@@ -67,13 +69,23 @@ SteamMode ModeOf(std::string_view text) {
 }
 
 ToolOutcome Calculate(const InputTexts& in, char decimal_separator) {
-  SteamResult r = SteamPropertiesResult(
-      {ModeOf(in[kSteamModeInput]), in[kPressureInput], in[kTemperatureInput], decimal_separator});
-  return {{{"temperature_c", r.temperature_c},
-           {"pressure_mpa", r.pressure_mpa},
-           {"density_kg_per_m3", r.density_kg_per_m3},
-           {"latent_heat_kj_per_kg", r.latent_heat_kj_per_kg}},
-          std::move(r.lines)};
+  const SteamMode mode = ModeOf(in[kSteamModeInput]);
+  SteamResult r =
+      SteamPropertiesResult({mode, in[kPressureInput], in[kTemperatureInput], decimal_separator});
+  ToolOutcome out{{{"temperature_c", r.temperature_c},
+                   {"pressure_mpa", r.pressure_mpa},
+                   {"density_kg_per_m3", r.density_kg_per_m3},
+                   {"latent_heat_kj_per_kg", r.latent_heat_kj_per_kg}},
+                  std::move(r.lines),
+                  kIf97};
+  if (r.reference) {
+    const SteamReference& ref = *r.reference;
+    out.reference = {mode == SteamMode::Pressure ? Figure{"temperature_c", ref.temperature_c}
+                                                 : Figure{"pressure_mpa", ref.pressure_mpa},
+                     {"density_kg_m3", ref.density_kg_per_m3},
+                     {"latent_heat_kj_kg", ref.latent_heat_kj_per_kg}};
+  }
+  return out;
 }
 
 constexpr ToolDescription kTool{

@@ -65,22 +65,27 @@ const WindowCase kWindowCases[] = {
     {"steam from the start-up pressure", {"steam"}, StartUpLines("steam")},
     {"steam just above the first density band",
      {"steam", "--pressure", "0.2320"},
-     "饱和蒸汽温度=125℃\n饱和蒸汽密度=1.2798kg/m3\n饱和蒸汽潜热=2199kJ/kg\n",
+     "饱和蒸汽温度=125℃\n饱和蒸汽密度=1.2798kg/m3\n饱和蒸汽潜热=2199kJ/"
+     "kg\n按IAPWS-IF97：温度=125℃，密度=1.2973kg/m3，潜热=2188kJ/kg\n",
      Warning(
          "steam", "pressure",
          "0.2320，在0.016~0.12MPa、0.24~0.7MPa以外，密度和潜热与IAPWS-IF97相差不超过2%已不能保证")},
     {"steam from a temperature alone, which picks the temperature mode",
      {"steam", "--temperature", "130"},
-     "饱和蒸汽压力=0.27Mpa\n饱和蒸汽密度=1.4872kg/m3\n饱和蒸汽潜热=2187kJ/kg\n"},
+     "饱和蒸汽压力=0.27Mpa\n饱和蒸汽密度=1.4872kg/m3\n饱和蒸汽潜热=2187kJ/"
+     "kg\n按IAPWS-IF97：压力=0.2703MPa，密度=1.4968kg/m3，潜热=2174kJ/kg\n"},
     {"steam at 120 ℃, between the stretches where its figures hold",
      {"steam", "--temperature", "120"},
-     "饱和蒸汽压力=0.1984Mpa\n饱和蒸汽密度=1.1698kg/m3\n饱和蒸汽潜热=2211kJ/kg\n",
+     "饱和蒸汽压力=0.1984Mpa\n饱和蒸汽密度=1.1698kg/m3\n饱和蒸汽潜热=2211kJ/"
+     "kg\n按IAPWS-IF97：压力=0.1987MPa，密度=1.122kg/m3，潜热=2202kJ/kg\n",
      Warning("steam", "temperature",
              "120，在55~105℃、126~165℃以外，密度和潜热与IAPWS-IF97相差不超过2%已不能保证")},
     {"steam pipe at start-up", {"pipe"}, StartUpLines("pipe")},
     {"steam pipe at 150 ℃",
      {"pipe", "--temperature", "150"},
-     "饱和蒸汽密度=2.7855kg/m3\n圆形管道直径=170mm，按标准管径选择\n",
+     "饱和蒸汽密度=2.7855kg/"
+     "m3\n圆形管道直径=170mm，按标准管径选择\n按IAPWS-IF97：饱和蒸汽密度=2.5478kg/"
+     "m3，圆形管道直径=178mm\n",
      Warning("pipe", "temperature",
              "150，在55~105℃以外，蒸汽密度与IAPWS-IF97相差不超过2%已不能保证")},
     {"liquid pipe from its density alone, which picks the liquid",
@@ -188,6 +193,47 @@ TEST(CalcCommand, JsonFiguresOfEachTool) {
     const Outcome run = RunWith(args);
     ASSERT_EQ(run.code, kExitSuccess) << run.err;
     EXPECT_EQ(json::parse(run.out)["figures"], json::parse(c.figures));
+  }
+}
+
+// The standard's figures beside the tool's own, as the last line shows them;
+// null where the typed value lies outside the standard's range, absent where the
+// tool sets none beside its own.
+TEST(CalcCommand, JsonCarriesTheStandardsFiguresWhereTheToolSetsThem) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> args;
+    const char* reference;  // the "reference" member as JSON; nullptr: absent
+  };
+  const Case kCases[] = {
+      {"steam, temperature given",
+       {"steam", "--temperature", "120"},
+       R"({"standard":"IAPWS-IF97","pressure_mpa":0.1987,"density_kg_m3":1.122,)"
+       R"("latent_heat_kj_kg":2202})"},
+      {"steam, pressure given",
+       {"steam", "--pressure", "0.1013"},
+       R"({"standard":"IAPWS-IF97","temperature_c":100,"density_kg_m3":0.5975,)"
+       R"("latent_heat_kj_kg":2257})"},
+      {"steam beyond the standard", {"steam", "--temperature", "360"}, "null"},
+      {"steam pipe",
+       {"pipe", "--temperature", "150"},
+       R"({"standard":"IAPWS-IF97","density_kg_m3":2.5478,"diameter_mm":178})"},
+      {"steam pipe beyond the standard", {"pipe", "--temperature", "351"}, "null"},
+      {"liquid pipe", {"pipe", "--state", "liquid"}, nullptr},
+      {"pump", {"pump"}, nullptr},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.name);
+    std::vector<std::string> args = c.args;
+    args.emplace_back("--json");
+    const Outcome run = RunWith(args);
+    ASSERT_EQ(run.code, kExitSuccess) << run.err;
+    const json record = json::parse(run.out);
+    if (c.reference == nullptr) {
+      EXPECT_FALSE(record.contains("reference"));
+    } else {
+      EXPECT_EQ(record["reference"], json::parse(c.reference));
+    }
   }
 }
 

@@ -16,7 +16,48 @@ TEST(PipeDiameterResult, WritesTheSteamText) {
   const PipeResult r = PipeDiameterResult({FluidState::Steam, "100", "5000", "22", "1000"});
   EXPECT_EQ(JoinLines(r.lines),
             "饱和蒸汽密度=0.6044kg/m3\r\n"
-            "圆形管道直径=365mm，按标准管径选择");
+            "圆形管道直径=365mm，按标准管径选择\r\n"
+            "按IAPWS-IF97：饱和蒸汽密度=0.5981kg/m3，圆形管道直径=367mm");
+}
+
+// The standard's density beside the tool's own, and the diameter the tool's
+// formula gives with it; the figures checked against python3-iapws.
+struct ReferenceCase {
+  const char* name;
+  const char* temperature;
+  const char* line;  // the last line
+  double density;    // the reference's figures; 0: no reference
+  double diameter;
+};
+
+TEST(PipeDiameterResult, SetsTheStandardsDensityBesideItsOwnForSteam) {
+  const ReferenceCase kCases[] = {
+      {"boiling point", "100", "按IAPWS-IF97：饱和蒸汽密度=0.5981kg/m3，圆形管道直径=367mm", 0.5981,
+       367},
+      {"where the tool's band runs high", "150",
+       "按IAPWS-IF97：饱和蒸汽密度=2.5478kg/m3，圆形管道直径=178mm", 2.5478, 178},
+      {"triple point, the range's lower end", "0.01",
+       "按IAPWS-IF97：饱和蒸汽密度=0.0049kg/m3，圆形管道直径=4050mm", 0.0049, 4050},
+      {"350 ℃, the range's upper end", "350",
+       "按IAPWS-IF97：饱和蒸汽密度=113.6243kg/m3，圆形管道直径=27mm", 113.6243, 27},
+      {"just above the range", "350.01", "按IAPWS-IF97：超出0.01~350℃，无参考值", 0, 0},
+      {"below the triple point", "0", "按IAPWS-IF97：超出0.01~350℃，无参考值", 0, 0},
+  };
+  for (const ReferenceCase& c : kCases) {
+    SCOPED_TRACE(c.name);
+    const PipeResult r = PipeDiameterResult({FluidState::Steam, c.temperature, "5000", "22", ""});
+    ASSERT_EQ(r.lines.size(), 3u);
+    EXPECT_EQ(r.lines[2], c.line);
+    EXPECT_EQ(r.reference.has_value(), c.density != 0);
+    if (r.reference) {
+      EXPECT_EQ(r.reference->density_kg_per_m3, c.density);
+      EXPECT_EQ(r.reference->diameter_mm, c.diameter);
+    }
+  }
+  const PipeResult liquid = PipeDiameterResult({FluidState::Liquid, "100", "5000", "1.5", "1000"});
+  EXPECT_FALSE(liquid.reference.has_value());
+  EXPECT_EQ(PipeDiameterResult({FluidState::Steam, "100", "5000", "22", "", ','}).lines[2],
+            "按IAPWS-IF97：饱和蒸汽密度=0,5981kg/m3，圆形管道直径=367mm");
 }
 
 TEST(PipeDiameterResult, WritesTheLiquidTextAsOneLine) {
@@ -58,7 +99,7 @@ TEST(PipeDiameterResult, GivesEachWorkedResult) {
         std::string("圆形管道直径=") + c.diameter_shown + "mm，按标准管径选择";
     EXPECT_EQ(r.diameter_mm, ParseNumber(c.diameter_shown));
     if (c.density_shown != nullptr) {
-      ASSERT_EQ(r.lines.size(), 2u);
+      ASSERT_EQ(r.lines.size(), 3u) << "and the IF97 line";
       EXPECT_EQ(r.lines[0], std::string("饱和蒸汽密度=") + c.density_shown + "kg/m3");
       EXPECT_EQ(r.lines[1], diameter_line);
       ASSERT_TRUE(r.density_kg_per_m3.has_value());
