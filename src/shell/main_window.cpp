@@ -5,7 +5,6 @@
 #include <QDesktopServices>
 #include <QIcon>
 #include <QMenuBar>
-#include <QPainter>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 #include <QTabWidget>
@@ -13,9 +12,9 @@
 
 #include <string_view>
 
+#include "catalog/maker_info.h"
 #include "catalog/tool_catalog.h"
 #include "shell/help_tab.h"
-#include "catalog/maker_info.h"
 #include "tabs/tool_pages.h"
 #include "widgets/error_box.h"
 #include "widgets/metrics.h"
@@ -28,27 +27,6 @@ namespace {
 constexpr int kPageWidthTwips = 6975;
 constexpr int kPageHeightTwips = 5175;
 constexpr int kTabHeaderTwips = 520;
-
-// The client area: the background picture, unscaled at the top left, under
-// every control.
-class Background : public QWidget {
- public:
-  using QWidget::QWidget;
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    const qreal ratio = devicePixelRatioF();
-    if (picture_.isNull() || picture_.devicePixelRatio() != ratio) {
-      picture_ =
-          PicturePixmap(QStringLiteral(":/resources/background.svg"), QSize(750, 475), ratio);
-    }
-    QPainter painter(this);
-    painter.drawPixmap(0, 0, picture_);
-  }
-
- private:
-  QPixmap picture_;
-};
 
 // Tab headers of a fixed height, as the tab table gives them.
 class ToolTabBar : public QTabBar {
@@ -100,7 +78,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   move(Twips(3100), Twips(200));
   resize(Twips(11300), Twips(7500));
 
-  auto* client = new Background(this);
+  // The client area: the background picture, unscaled at the top left, under every control.
+  auto* client =
+      new PictureView(QStringLiteral(":/resources/background.svg"), QSize(750, 475), this);
   client->setObjectName(QStringLiteral("Client"));
   setCentralWidget(client);
   buildTabs(client);

@@ -175,4 +175,20 @@ QIcon PictureIcon(const QString& svg_resource) {
 #endif
 }
 
+PictureView::PictureView(QString svg_resource, QSize size, QWidget* parent)
+    : QWidget(parent), resource_(std::move(svg_resource)), size_(size) {}
+
+void PictureView::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  // The scale from the widget's pixels to the device's, not the application's
+  // ratio: with screens of two scales the window's own decides, and a pixmap the
+  // widget is rendered into has its own.
+  const qreal scale = painter.deviceTransform().m11();
+  const qreal ratio = scale > 0 ? scale : devicePixelRatioF();
+  if (pixmap_.isNull() || pixmap_.devicePixelRatio() != ratio) {
+    pixmap_ = PicturePixmap(resource_, size_, ratio);
+  }
+  painter.drawPixmap(0, 0, pixmap_);
+}
+
 }  // namespace vapentis

@@ -82,6 +82,7 @@ TabPage::TabPage(const ToolDescription* tool, std::span<const ControlRow> table,
   setFont(WindowFont());
   controls_.reserve(table.size());
   for (const ControlRow& row : table) controls_.push_back({&row, build(row)});
+  for (const Bound& bound : controls_) nameForScreenReaders(*bound.row, bound.widget);
 
   // An input read only under another input's choice starts hidden when that
   // input starts on a different choice.
@@ -179,10 +180,17 @@ QWidget* TabPage::build(const ControlRow& row) {
             static_cast<QCheckBox*>(other.widget)->setChecked(false);
           }
         }
+        QLineEdit* shown = nullptr;
         for (const InputDescription& input : tool_->inputs) {
-          if (input.read_when.input == row.input) {
-            setInputShown(input.key, input.read_when.choice == row.text);
-          }
+          if (input.read_when.input != row.input) continue;
+          const bool read = input.read_when.choice == row.text;
+          setInputShown(input.key, read);
+          if (read && shown == nullptr) shown = boxOf(input.key);
+        }
+        // The box the choice shows is where the user types next.
+        if (shown != nullptr) {
+          shown->setFocus(Qt::OtherFocusReason);
+          shown->selectAll();
         }
       });
       widget = button;
@@ -213,14 +221,9 @@ QWidget* TabPage::build(const ControlRow& row) {
       widget = box;
       break;
     }
-    case ControlKind::Picture: {
-      auto* picture = new QLabel(parent);
-      picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-      picture->setPixmap(
-          PicturePixmap(Utf8(row.text), TwipRect(row.place).size(), qApp->devicePixelRatio()));
-      widget = picture;
+    case ControlKind::Picture:
+      widget = new PictureView(Utf8(row.text), TwipRect(row.place).size(), parent);
       break;
-    }
   }
   widget->setObjectName(QString::fromLatin1(row.name));
   widget->setGeometry(TwipRect(row.place));
@@ -229,6 +232,60 @@ QWidget* TabPage::build(const ControlRow& row) {
     widget->setToolTip(Utf8(InputHint(inputOf(row), "\n")));
   }
   return widget;
+}
+
+// What a screen reader says of a control: its caption, with the unit a label
+// beside it shows, and what it is for, in the tooltip's first line.
+void TabPage::nameForScreenReaders(const ControlRow& row, QWidget* widget) const {
+  QString name;
+  QString description;
+  switch (row.kind) {
+    case ControlKind::Input:
+    case ControlKind::List: {
+      const InputDescription& input = inputOf(row);
+      name = Utf8(Caption(input));
+      const bool unit_label = std::any_of(controls_.begin(), controls_.end(), [&](const Bound& b) {
+        return b.row->kind == ControlKind::UnitLabel && b.row->input == row.input;
+      });
+      if (unit_label) name += Utf8(BracketedUnit(input.unit, UnitInCaption::FullWidthBrackets));
+      description = widget->toolTip().section(QLatin1Char('\n'), 0, 0);
+      break;
+    }
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton:
+      name = static_cast<QAbstractButton*>(widget)->text();
+      description = widget->toolTip().section(QLatin1Char('\n'), 0, 0);
+      break;
+    case ControlKind::CalculateButton:
+      name = static_cast<QAbstractButton*>(widget)->text();
+      description = tool_ != nullptr ? Utf8(tool_->summary) : QString();
+      break;
+    case ControlKind::ExitButton:
+      name = static_cast<QAbstractButton*>(widget)->text();
+      description = QStringLiteral("隐藏工具页，已输入的内容和结果都保留");
+      break;
+    case ControlKind::ResultBox:
+      name = tool_ != nullptr ? Utf8(tool_->menu_caption) + QStringLiteral("结果")
+                              : QStringLiteral("帮助说明");
+      break;
+    case ControlKind::Label:
+      // The caption labels its box: screen readers on Linux name a list by its label.
+      if (!row.input.empty()) {
+        QWidget* box = boxOf(row.input);
+        if (auto* list = qobject_cast<QComboBox*>(box != nullptr ? box->parentWidget() : nullptr)) {
+          box = list;
+        }
+        static_cast<QLabel*>(widget)->setBuddy(box);
+      }
+      return;
+    case ControlKind::Picture:
+    case ControlKind::Frame:
+    case ControlKind::UnitLabel:
+    case ControlKind::HintLabel:
+      return;
+  }
+  widget->setAccessibleName(name);
+  if (!description.isEmpty()) widget->setAccessibleDescription(description);
 }
 
 void TabPage::focusFirstInput() {

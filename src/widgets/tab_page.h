@@ -91,6 +91,7 @@ class TabPage : public QWidget {
   };
 
   QWidget* build(const ControlRow& row);
+  void nameForScreenReaders(const ControlRow& row, QWidget* widget) const;
   void reportFailure(const CalcFailure& failure);
   const InputDescription& inputOf(const ControlRow& row) const;
   // The box the user types an input into; nullptr for ticked inputs.

@@ -2,6 +2,8 @@
 // texts and places, tab order, Enter, the exit button, and presses of its
 // calculate button that give a result or fail without touching the result.
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -33,6 +35,7 @@ using testing::CoreResult;
 using testing::ExpectControlsApart;
 using testing::ExpectControlsAsListed;
 using testing::ExpectedFailure;
+using testing::ExpectedText;
 using testing::ExpectFailureKeepsTheResult;
 using testing::Find;
 using testing::HintOf;
@@ -42,6 +45,7 @@ using testing::StartOf;
 using testing::StartResult;
 using testing::TabOrder;
 using testing::UnitOf;
+using testing::Utf8;
 using testing::Words;
 
 // One press of the calculate button: boxes clicked and texts typed first, then
@@ -616,6 +620,65 @@ TEST_P(EveryTab, EveryBoxExplainsItselfInATooltip) {
   EXPECT_GT(boxes, 0);
 }
 
+// What a screen reader says of each control: the caption (with the unit its
+// label shows), the choice's or the button's caption, and for the result box the
+// tool's name; every box, list and button also says what it is for.
+TEST_P(EveryTab, EveryControlIsNamedForScreenReaders) {
+  const std::unique_ptr<TabPage> tab = makeTab();
+  const auto unit_of = [&](const char* key) {
+    for (const PlacedControl& c : GetParam().controls) {
+      if (c.shown.from == testing::Shown::From::UnitLabel &&
+          std::string_view(c.shown.value) == key) {
+        return ExpectedText(tool(), c.shown);
+      }
+    }
+    return QString();
+  };
+  int named = 0;
+  for (const PlacedControl& c : GetParam().controls) {
+    SCOPED_TRACE(c.name);
+    QWidget* control = Find<QWidget>(tab.get(), c.name);
+    ASSERT_NE(control, nullptr);
+    QString expected;
+    if (c.shown.from == testing::Shown::From::StartText) {
+      expected = ExpectedText(tool(), CaptionOf(c.shown.value)) + unit_of(c.shown.value);
+    } else if (c.shown.from == testing::Shown::From::Choice ||
+               qobject_cast<QPushButton*>(control) != nullptr) {
+      expected = ExpectedText(tool(), c.shown);
+    } else {
+      continue;
+    }
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    ASSERT_NE(accessible, nullptr);
+#ifndef Q_OS_WIN
+    // Qt names an editable list by its text outside Windows and leaves its name to the
+    // label that labels it, as Orca reads it.
+    if (qobject_cast<QComboBox*>(control) != nullptr) {
+      EXPECT_EQ(control->accessibleName(), expected);
+      const auto labels = accessible->relations(QAccessible::Label);
+      ASSERT_EQ(labels.size(), 1);
+      EXPECT_EQ(labels[0].first->text(QAccessible::Name),
+                ExpectedText(tool(), CaptionOf(c.shown.value)));
+      EXPECT_FALSE(accessible->text(QAccessible::Description).isEmpty());
+      ++named;
+      continue;
+    }
+#endif
+    EXPECT_EQ(accessible->text(QAccessible::Name), expected);
+    EXPECT_FALSE(accessible->text(QAccessible::Description).isEmpty());
+    ++named;
+  }
+  auto* result = Find<QPlainTextEdit>(tab.get(), GetParam().result_box);
+  const QString result_name =
+      QAccessible::queryAccessibleInterface(result)->text(QAccessible::Name);
+  if (tool() != nullptr) {
+    EXPECT_EQ(result_name, Utf8(tool()->menu_caption) + QStringLiteral("结果"));
+  } else {
+    EXPECT_FALSE(result_name.isEmpty());
+  }
+  EXPECT_GT(named, 0);
+}
+
 // The ticked state of every box and option, by name.
 std::vector<std::pair<QString, bool>> Ticks(QWidget* tab) {
   std::vector<std::pair<QString, bool>> ticks;
@@ -653,6 +716,37 @@ TEST_P(EveryTab, PressGivesItsResultOrFailsKeepingTheOldOne) {
       EXPECT_EQ(result->verticalScrollBar()->maximum(), 0) << "every line shows without scrolling";
     }
     EXPECT_EQ(Ticks(tab.get()), ticks) << "a press leaves the boxes as they were";
+  }
+}
+
+// Ticking a mode or a state shows the box read under it, and the cursor goes
+// there with its text selected, as it does into a tab's first box.
+TEST(ChoosingAModeOrState, PutsTheCursorIntoTheBoxItShows) {
+  struct Case {
+    const char* tool;
+    std::vector<const char*> clicks;
+    const char* box;
+  };
+  const Case kCases[] = {
+      {"steam", {"Check2"}, "Text7"},
+      {"steam", {"Check2", "Check1"}, "Text5"},
+      {"pipe", {"Option1"}, "Text11"},
+      {"pipe", {"Option2"}, "Text14"},
+      {"pipe", {"Option2", "Option1"}, "Text11"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(std::string(c.tool) + " " + c.clicks.back());
+    const std::unique_ptr<TabPage> tab(PageOf(c.tool).make());
+    tab->show();
+    tab->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(tab.get()));
+    for (const char* name : c.clicks) {
+      QTest::mouseClick(Find<QAbstractButton>(tab.get(), name), Qt::LeftButton);
+    }
+    auto* box = Find<QLineEdit>(tab.get(), c.box);
+    EXPECT_EQ(QApplication::focusWidget(), box);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_EQ(box->selectedText(), box->text());
   }
 }
 

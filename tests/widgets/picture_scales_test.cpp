@@ -1,6 +1,7 @@
 // The pictures and the icon at every screen scale, whether the build draws its
 // SVG at run time or shows rasters rendered at build time.
 #include <QColor>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
@@ -72,6 +73,29 @@ TEST(PictureIcon, GivesTheDrawingAtEverySizeAskedFor) {
     EXPECT_EQ(middle.alpha(), 255);
     EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
     EXPECT_EQ(qAlpha(image.pixel(side - 1, side - 1)), 0);
+  }
+}
+
+// A picture is drawn for what it is painted on, not for the application: on a
+// laptop at 150 % with a monitor at 100 %, each window draws at its own scale.
+TEST(PictureView, DrawsAtThePixelRatioOfWhatItIsPaintedOn) {
+  const QSize size(194, 198);
+  const QString resource = QStringLiteral(":/resources/channel_section.svg");
+  PictureView view(resource, size);
+  view.resize(size);
+  EXPECT_EQ(view.drawnRatio(), 0);
+  ASSERT_EQ(qApp->devicePixelRatio(), 1.0);
+  for (const qreal ratio : {2.0, 1.5, 1.0}) {
+    SCOPED_TRACE(ratio);
+    QPixmap target(size * ratio);
+    target.setDevicePixelRatio(ratio);
+    target.fill(Qt::black);
+    view.render(&target);
+    EXPECT_EQ(view.drawnRatio(), ratio);
+    const QImage expected =
+        PicturePixmap(resource, size, ratio).toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_LT(MeanDifference(target.toImage().convertToFormat(QImage::Format_RGB32), expected), 1.0)
+        << "the pixels of that ratio, not the 100 % ones scaled";
   }
 }
 
