@@ -30,8 +30,10 @@ WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-ming
 # header-only CLI11 and nlohmann-json.
 WINDOWS_CORE_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 cmake ninja-build
   googletest libcli11-dev nlohmann-json3-dev)
-# The window's cross-build also runs Debian's Qt tools (moc, rcc) and the picture renderer.
-WINDOWS_UI_PACKAGES=(qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n)
+# The window's cross-build also runs Debian's Qt tools (moc, rcc) and the picture
+# renderer, which draws the pictures' Chinese text in the face they name.
+WINDOWS_UI_PACKAGES=(qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n
+  fontconfig "$PICTURE_FONT_PACKAGE")
 # Wine on a virtual display, Wine's own fonts (the frame's buttons, Tahoma; kept
 # apart from this machine's fonts), and a Song face standing in for SimSun.
 WINE_PACKAGES=(wine wine64 xvfb xauth fontconfig fonts-wine fonts-arphic-uming)

@@ -1,5 +1,7 @@
 // The build-time picture renderer, run as the build runs it: its Windows icon
-// and its PNGs, read back as any reader of those files would.
+// and its PNGs, read back as any reader of those files would, and its refusal to
+// draw text in a face other than the one named.
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
@@ -19,10 +21,11 @@ QString Drawing(const char* name) {
   return QStringLiteral(VAPENTIS_RESOURCES_DIR "/%1.svg").arg(QLatin1String(name));
 }
 
-int Render(const QStringList& arguments) {
+int Render(const QStringList& arguments, QString* errors = nullptr) {
   QProcess renderer;
   renderer.start(kRenderer, arguments);
   if (!renderer.waitForFinished(60000)) return -1;
+  if (errors != nullptr) *errors = QString::fromLocal8Bit(renderer.readAllStandardError());
   return renderer.exitStatus() == QProcess::NormalExit ? renderer.exitCode() : -1;
 }
 
@@ -101,6 +104,57 @@ TEST(RenderPicture, RefusesWhatItCannotWriteAndWritesNothing) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(Render(QStringList{Drawing("icon")} + c.arguments), c.code);
     EXPECT_FALSE(QFile::exists(c.arguments.front()));
+  }
+}
+
+struct FaceCase {
+  const char* name;
+  const char* body;  // inside <svg>
+  bool drawn;
+  const char* named = "";  // what the refusal names
+};
+
+// The pictures' Chinese labels name the face the build installs; the renderer
+// draws no text in another face, whether the one named is missing or lacks a glyph.
+TEST(RenderPicture, DrawsTextOnlyInTheFaceItNames) {
+  const FaceCase kCases[] = {
+      {"installed CJK face", R"(<text y="20" font-family="WenQuanYi Micro Hei">网址：</text>)",
+       true},
+      {"quoted, in a style, inherited",
+       R"(<g style="fill:#fff;font-family:'WenQuanYi Micro Hei'"><text y="20">邮箱：</text></g>)",
+       true},
+      {"inner family over the outer",
+       R"(<g font-family="No Such Face"><text y="20" font-family="WenQuanYi Micro Hei">电话</text></g>)",
+       true},
+      {"Latin in a generic family", R"(<text y="20" font-family="sans-serif">+86 000</text>)",
+       true},
+      {"face not installed", R"(<text y="20" font-family="Vapentis No Such Face">传真</text>)",
+       false, "Vapentis No Such Face"},
+      {"a list, which Qt reads as one name",
+       R"(<text y="20" font-family="WenQuanYi Micro Hei, sans-serif">网址</text>)", false,
+       "WenQuanYi Micro Hei, sans-serif"},
+      {"Chinese in a generic family", R"(<text y="20" font-family="sans-serif">网址</text>)", false,
+       "U+7F51"},
+      {"Chinese in no family", R"(<text y="20">网址</text>)", false, "U+7F51"},
+      {"a glyph the face lacks",
+       "<text y=\"20\" font-family=\"WenQuanYi Micro Hei\">\U00017000</text>", false, "U+17000"},
+  };
+  QTemporaryDir dir;
+  for (const FaceCase& c : kCases) {
+    SCOPED_TRACE(c.name);
+    const QString svg = dir.filePath(QStringLiteral("drawing.svg"));
+    const QString png = dir.filePath(QStringLiteral("drawing.png"));
+    QFile::remove(png);
+    QFile file(svg);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QByteArray(R"(<svg xmlns="http://www.w3.org/2000/svg" width="80" height="30">)") +
+               c.body + "</svg>");
+    file.close();
+    QString errors;
+    const int code = Render({svg, png, QStringLiteral("80"), QStringLiteral("30")}, &errors);
+    EXPECT_EQ(code, c.drawn ? 0 : 1) << errors.toStdString();
+    EXPECT_EQ(QFile::exists(png), c.drawn);
+    EXPECT_TRUE(errors.contains(QString::fromUtf8(c.named))) << errors.toStdString();
   }
 }
 
