@@ -1,7 +1,8 @@
-// Build-time tool: renders an SVG picture at a given size into a PNG, or into
-// raw opaque RGB32 pixels in this machine's byte order (".rgb32") that the
-// window shows without decoding, or at several square sizes into one Windows
-// icon (".ico"), so the rasters always match their drawings. It refuses a
+// Build-time tool: renders an SVG picture at a given size into a PNG, into a
+// 24-bit BMP (".bmp", for the installer), or into raw opaque RGB32 pixels in this
+// machine's byte order (".rgb32") that the window shows without decoding, or at
+// several square sizes into one Windows icon (".ico"), so the rasters always
+// match their drawings. It refuses a
 // drawing whose text this machine would draw in a face other than the one named.
 #include <QBuffer>
 #include <QFile>
@@ -220,7 +221,7 @@ int main(int argc, char* argv[]) {
   const bool icon = argc >= 4 && QByteArray(argv[2]).endsWith(".ico");
   if (argc != 5 && !icon) {
     std::fprintf(stderr,
-                 "usage: %s input.svg output.png|output.rgb32 width height\n"
+                 "usage: %s input.svg output.png|output.bmp|output.rgb32 width height\n"
                  "       %s input.svg output.ico side...\n",
                  argv[0], argv[0]);
     return 2;
@@ -252,18 +253,24 @@ int main(int argc, char* argv[]) {
   }
   const QImage image = Render(renderer, size);
   const bool raw_pixels = output.endsWith(QStringLiteral(".rgb32"));
+  const bool bitmap = output.endsWith(QStringLiteral(".bmp"));
   bool opaque = true;
   for (int y = 0; y < image.height() && opaque; ++y) {
     const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
     for (int x = 0; x < image.width() && opaque; ++x) {
       opaque = qAlpha(line[x]) == 255;
-      if (!opaque && raw_pixels) {
-        // Shown as RGB32, which spares the window a scan for transparency; a drawing
-        // that is not opaque everywhere would show black where it is clear.
+      if (!opaque && (raw_pixels || bitmap)) {
+        // Shown as RGB32, which spares the window a scan for transparency, or as
+        // a BMP without alpha: a drawing that is not opaque everywhere would show
+        // black where it is clear.
         std::fprintf(stderr, "%s is not opaque at %d,%d\n", argv[1], x, y);
         return 1;
       }
     }
+  }
+  if (bitmap) {
+    // 24 bits a pixel, as Qt writes an image without alpha: what an NSIS page shows.
+    return image.convertToFormat(QImage::Format_RGB32).save(output, "BMP") ? 0 : 1;
   }
   if (!raw_pixels) {
     // An opaque picture is stored without alpha, so that it is shown without a

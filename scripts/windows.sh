@@ -253,7 +253,7 @@ package_windows() {
   ensure_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_CORE_PACKAGES[@]}" "${WINDOWS_UI_PACKAGES[@]}" \
     nsis
   use_qt_windows
-  build_windows windows-release vapentis vapentis-calc
+  build_windows windows-release vapentis vapentis-calc vapentis_installer_pictures
   local version out stage
   version=$(windows_version)
   out="$ROOT/build/windows"
@@ -274,8 +274,11 @@ package_windows() {
   rm -f "$zip" "$setup"
   # UTF-8 names in the zip need a UTF-8 locale here.
   (cd "$out" && LC_ALL=C.UTF-8 cmake -E tar cf "$zip" --format=zip "$(basename "$stage")")
+  local app="$ROOT/build/windows-release/src/app"
   makensis -INPUTCHARSET UTF8 -V2 -DVERSION="$version" -DPROGRAMS="$stage" \
-    -DICON="$ROOT/build/windows-release/src/app/vapentis-resources/vapentis.ico" \
+    -DICON="$app/vapentis-resources/vapentis.ico" \
+    -DWELCOME_BITMAP="$app/installer/installer_welcome.bmp" \
+    -DHEADER_BITMAP="$app/installer/installer_header.bmp" \
     -DSIZE_KB="$(du -sk "$stage" | cut -f1)" -DOUTFILE="$setup" \
     "$ROOT/packaging/windows/installer.nsi"
   ls -l "$zip" "$setup"

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -82,6 +83,37 @@ TEST(RenderPicture, PngsKeepAlphaOnlyWhereTheDrawingIsClear) {
   }
 }
 
+struct BitmapCase {
+  const char* drawing;
+  QSize size;  // as Modern UI lays the picture out
+};
+
+// The installer's pictures: BMPs of 24 bits a pixel, as NSIS shows them, holding
+// the drawing.
+TEST(RenderPicture, BitmapsHoldTheDrawingInTwentyFourBits) {
+  const BitmapCase kCases[] = {{"installer_welcome", QSize(164, 314)},
+                               {"installer_header", QSize(150, 57)}};
+  QTemporaryDir dir;
+  for (const BitmapCase& c : kCases) {
+    SCOPED_TRACE(c.drawing);
+    const QString bmp = dir.filePath(QStringLiteral("%1.bmp").arg(QLatin1String(c.drawing)));
+    ASSERT_EQ(Render({Drawing(c.drawing), bmp, QString::number(c.size.width()),
+                      QString::number(c.size.height())}),
+              0);
+    QFile file(bmp);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray header = file.read(30);
+    ASSERT_EQ(header.size(), 30);
+    EXPECT_TRUE(header.startsWith("BM"));
+    EXPECT_EQ(qFromLittleEndian<quint32>(header.constData() + 14), 40U);  // BITMAPINFOHEADER
+    EXPECT_EQ(qFromLittleEndian<quint16>(header.constData() + 28), 24);   // bits a pixel
+    const QImage image(bmp, "BMP");
+    EXPECT_EQ(image.size(), c.size);
+    EXPECT_EQ(image.convertToFormat(QImage::Format_RGB32),
+              Drawn(Drawing(c.drawing), c.size).convertToFormat(QImage::Format_RGB32));
+  }
+}
+
 struct RefusedCase {
   const char* name;
   QStringList arguments;  // after the drawing
@@ -98,6 +130,9 @@ TEST(RenderPicture, RefusesWhatItCannotWriteAndWritesNothing) {
       {"icon without sides", {icon}, 2},
       {"raw pixels of a drawing with clear parts",
        {dir.filePath(QStringLiteral("icon.rgb32")), QStringLiteral("48"), QStringLiteral("48")},
+       1},
+      {"a bitmap of a drawing with clear parts",
+       {dir.filePath(QStringLiteral("icon.bmp")), QStringLiteral("48"), QStringLiteral("48")},
        1},
   };
   for (const RefusedCase& c : kCases) {
