@@ -190,6 +190,17 @@ void MainWindow::showEvent(QShowEvent* event) {
   if (!frame.isEmpty()) setFixedSize(Twips(11300) - frame.width(), Twips(7500) - frame.height());
 }
 
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  // The caption offers no maximise, but a system command or a window manager's
+  // key still may; the controls would not follow, so the window goes back.
+  static constexpr Qt::WindowStates kLarger = Qt::WindowMaximized | Qt::WindowFullScreen;
+  if (event->type() == QEvent::WindowStateChange && (windowState() & kLarger)) {
+    QMetaObject::invokeMethod(
+        this, [this] { setWindowState(windowState() & ~kLarger); }, Qt::QueuedConnection);
+  }
+}
+
 void MainWindow::ShowToolTab(int index) {
   if (index < 0 || index >= tabs_->count()) return;
   tabs_->show();

@@ -106,6 +106,12 @@ TEST_F(MainWindowTest, KeepsTheSizeItOpensWith) {
   window_->showMinimized();
   window_->showNormal();
   EXPECT_EQ(window_->frameGeometry().size(), QSize(753, 500));
+  for (const Qt::WindowState larger : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
+    window_->setWindowState(larger);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window_->windowState() == Qt::WindowNoState; }))
+        << larger;
+    EXPECT_EQ(window_->frameGeometry().size(), QSize(753, 500)) << larger;
+  }
 }
 
 #ifdef _WIN32
@@ -123,6 +129,21 @@ TEST(MainWindowNative, HasNeitherMaximiseBoxNorSizingBorderAtAnyScale) {
     EXPECT_NE(style & WS_MINIMIZEBOX, 0);
     EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
+
+    // The caption's commands: it minimises and comes back, and maximising
+    // leaves its size.
+    RECT opened{};
+    GetWindowRect(hwnd, &opened);
+    SendMessageW(hwnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(IsIconic(hwnd));
+    SendMessageW(hwnd, WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_FALSE(IsIconic(hwnd));
+    SendMessageW(hwnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !IsZoomed(hwnd); }));
+    RECT now{};
+    GetWindowRect(hwnd, &now);
+    EXPECT_EQ(now.right - now.left, opened.right - opened.left);
+    EXPECT_EQ(now.bottom - now.top, opened.bottom - opened.top);
     return;
   }
   for (const char* scale : {"1", "1.5", "2"}) {
