@@ -10,6 +10,7 @@
 
 #include "catalog/tool_catalog.h"
 #include "cli/batch.h"
+#include "cli/help_format.h"
 #include "cli/output.h"
 #include "cli/tools.h"
 #include "numeric/numeric.h"
@@ -154,7 +155,7 @@ std::string Joined(const std::vector<std::string>& words) {
 
 // Help in Chinese: the labels CLI11 prints around the options and subcommands.
 std::shared_ptr<CLI::Formatter> ChineseFormatter() {
-  auto formatter = std::make_shared<CLI::Formatter>();
+  auto formatter = DisplayWidthFormatter();
   const std::pair<const char*, const char*> kLabels[] = {
       {"Usage", "用法"},         {"OPTIONS", "选项"},  {"SUBCOMMAND", "子命令"},
       {"SUBCOMMANDS", "子命令"}, {"REQUIRED", "必填"}, {"Positionals", "参数"},

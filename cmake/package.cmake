@@ -9,9 +9,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "science")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The SVG plugins ship in libqt6svg6, Qt's Chinese texts in qt6-translations-l10n; a
-# CJK face renders the Chinese text.
+# Song face renders the window's Chinese text, and WenQuanYi Micro Hei the pictures'
+# Chinese labels where they are drawn at run time (screen scales other than 100 and
+# 200 %), as at build time.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "libqt6svg6, qt6-translations-l10n, fonts-arphic-uming | fonts-noto-cjk")
+    "libqt6svg6, qt6-translations-l10n, fonts-arphic-uming | fonts-noto-cjk, fonts-wqy-microhei")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.ardelle.example")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)

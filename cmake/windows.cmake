@@ -52,6 +52,25 @@ function(vapentis_windows_resources target description)
   target_sources(${target} PRIVATE "${dir}/program.rc")
 endfunction()
 
+# The installer's pictures, rendered at build time from their drawings into the
+# 24-bit BMPs Modern UI shows, at the sizes it lays them out: the welcome and
+# finish pages' side panel and the other pages' header. scripts/package-windows
+# hands them to makensis from ${CMAKE_CURRENT_BINARY_DIR}/installer.
+function(vapentis_installer_pictures)
+  set(bitmaps "")
+  foreach(picture "installer_welcome:164:314" "installer_header:150:57")
+    string(REPLACE ":" ";" fields "${picture}")
+    list(GET fields 0 name)
+    list(GET fields 1 width)
+    list(GET fields 2 height)
+    set(bmp "${CMAKE_CURRENT_BINARY_DIR}/installer/${name}.bmp")
+    vapentis_render_picture("${PROJECT_SOURCE_DIR}/resources/${name}.svg" "${bmp}" ${width}
+                            ${height})
+    list(APPEND bitmaps "${bmp}")
+  endforeach()
+  add_custom_target(vapentis_installer_pictures ALL DEPENDS ${bitmaps})
+endfunction()
+
 if(NOT CMAKE_CROSSCOMPILING)
   return()
 endif()

@@ -1,18 +1,133 @@
-// Build-time tool: renders an SVG picture at a given size into a PNG, or into
-// raw opaque RGB32 pixels in this machine's byte order (".rgb32") that the
-// window shows without decoding, or at several square sizes into one Windows
-// icon (".ico"), so the rasters always match their drawings.
+// Build-time tool: renders an SVG picture at a given size into a PNG, into a
+// 24-bit BMP (".bmp", for the installer), or into raw opaque RGB32 pixels in this
+// machine's byte order (".rgb32") that the window shows without decoding, or at
+// several square sizes into one Windows icon (".ico"), so the rasters always
+// match their drawings. It refuses a
+// drawing whose text this machine would draw in a face other than the one named.
 #include <QBuffer>
 #include <QFile>
+#include <QFont>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMap>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
 #include <QtEndian>
 
 #include <cstdio>
 
 namespace {
+
+// The CSS generic families: they stand for whatever face the machine maps them
+// to, which suits Latin text, which every such face holds.
+bool IsGenericFamily(const QString& family) {
+  static const QStringList kGeneric = {QStringLiteral("serif"),     QStringLiteral("sans-serif"),
+                                       QStringLiteral("monospace"), QStringLiteral("cursive"),
+                                       QStringLiteral("fantasy"),   QStringLiteral("system-ui")};
+  return family.isEmpty() || kGeneric.contains(family, Qt::CaseInsensitive);
+}
+
+// The font-family an element sets, by attribute or in its style, unquoted; or
+// a null string where it sets none.
+QString FamilyOf(const QXmlStreamAttributes& attributes) {
+  QString family;
+  if (attributes.hasAttribute(QStringLiteral("font-family"))) {
+    family = attributes.value(QStringLiteral("font-family")).toString();
+  }
+  static const QRegularExpression kStyleFamily(
+      QStringLiteral("(?:^|;)\\s*font-family\\s*:([^;]*)"));
+  const QRegularExpressionMatch match =
+      kStyleFamily.match(attributes.value(QStringLiteral("style")).toString());
+  if (match.hasMatch()) family = match.captured(1);
+  if (family.isNull()) return family;
+  family = family.trimmed();
+  if (family.size() >= 2 && (family.front() == u'\'' || family.front() == u'"') &&
+      family.back() == family.front()) {
+    family = family.mid(1, family.size() - 2);
+  }
+  return family;
+}
+
+// The text the drawing draws, by the font family it asks for ("" where it
+// names none), or an error when the drawing cannot be read.
+QMap<QString, QString> TextByFamily(const QString& svg, QString* error) {
+  QMap<QString, QString> texts;
+  QFile file(svg);
+  if (!file.open(QIODevice::ReadOnly)) {
+    *error = file.errorString();
+    return texts;
+  }
+  QXmlStreamReader reader(&file);
+  QStringList families{QString()};  // inherited down the elements
+  QStringList elements{QString()};
+  while (!reader.atEnd()) {
+    reader.readNext();
+    if (reader.isStartElement()) {
+      const QString own = FamilyOf(reader.attributes());
+      families.append(own.isNull() ? families.back() : own);
+      elements.append(reader.name().toString());
+    } else if (reader.isEndElement()) {
+      families.removeLast();
+      elements.removeLast();
+    } else if (reader.isCharacters() && !reader.isWhitespace()) {
+      static const QStringList kTextElements = {QStringLiteral("text"), QStringLiteral("tspan"),
+                                                QStringLiteral("textArea")};
+      if (kTextElements.contains(elements.back())) texts[families.back()] += reader.text();
+    }
+  }
+  if (reader.hasError()) *error = reader.errorString();
+  return texts;
+}
+
+// Text is drawn in the face its family names, every character from that face
+// itself: a face that is missing, or lacks a glyph, would let Qt draw the text
+// in another face, which differs from machine to machine. Says why and returns
+// false where that would happen.
+bool FacesAreInstalled(const QString& svg) {
+  QString error;
+  const QMap<QString, QString> texts = TextByFamily(svg, &error);
+  if (!error.isEmpty()) {
+    std::fprintf(stderr, "cannot read %s: %s\n", qPrintable(svg), qPrintable(error));
+    return false;
+  }
+  for (auto it = texts.begin(); it != texts.end(); ++it) {
+    const QString& family = it.key();
+    if (family.contains(u',')) {
+      std::fprintf(stderr,
+                   "%s: font-family \"%s\" is a list; name one face, which the build "
+                   "installs, so that no other face draws the text\n",
+                   qPrintable(svg), qPrintable(family));
+      return false;
+    }
+    QFont font;
+    if (!family.isEmpty()) font.setFamilies({family});
+    font.setStyleStrategy(QFont::NoFontMerging);
+    const QString drawn_in = QFontInfo(font).family();
+    if (!IsGenericFamily(family) && drawn_in.compare(family, Qt::CaseInsensitive) != 0) {
+      std::fprintf(stderr,
+                   "%s: the font \"%s\" is not installed; its text would be drawn in \"%s\". "
+                   "Install it (the build scripts install fonts-wqy-microhei from Debian).\n",
+                   qPrintable(svg), qPrintable(family), qPrintable(drawn_in));
+      return false;
+    }
+    const QFontMetrics metrics(font);
+    for (const char32_t c : it.value().toUcs4()) {
+      if (!metrics.inFontUcs4(c)) {
+        std::fprintf(stderr,
+                     "%s: \"%s\" (drawn in \"%s\") has no glyph for U+%04X; another face "
+                     "would draw it\n",
+                     qPrintable(svg), qPrintable(family.isEmpty() ? drawn_in : family),
+                     qPrintable(drawn_in), static_cast<unsigned>(c));
+        return false;
+      }
+    }
+  }
+  return true;
+}
 
 QImage Render(QSvgRenderer& renderer, QSize size) {
   QImage image(size, QImage::Format_ARGB32_Premultiplied);
@@ -106,7 +221,7 @@ int main(int argc, char* argv[]) {
   const bool icon = argc >= 4 && QByteArray(argv[2]).endsWith(".ico");
   if (argc != 5 && !icon) {
     std::fprintf(stderr,
-                 "usage: %s input.svg output.png|output.rgb32 width height\n"
+                 "usage: %s input.svg output.png|output.bmp|output.rgb32 width height\n"
                  "       %s input.svg output.ico side...\n",
                  argv[0], argv[0]);
     return 2;
@@ -115,6 +230,7 @@ int main(int argc, char* argv[]) {
   QGuiApplication app(argc, argv);
   QSvgRenderer renderer(QString::fromLocal8Bit(argv[1]));
   const QString output = QString::fromLocal8Bit(argv[2]);
+  if (!FacesAreInstalled(QString::fromLocal8Bit(argv[1]))) return 1;
   if (icon) {
     QList<int> sides;
     bool sides_valid = true;
@@ -137,18 +253,24 @@ int main(int argc, char* argv[]) {
   }
   const QImage image = Render(renderer, size);
   const bool raw_pixels = output.endsWith(QStringLiteral(".rgb32"));
+  const bool bitmap = output.endsWith(QStringLiteral(".bmp"));
   bool opaque = true;
   for (int y = 0; y < image.height() && opaque; ++y) {
     const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
     for (int x = 0; x < image.width() && opaque; ++x) {
       opaque = qAlpha(line[x]) == 255;
-      if (!opaque && raw_pixels) {
-        // Shown as RGB32, which spares the window a scan for transparency; a drawing
-        // that is not opaque everywhere would show black where it is clear.
+      if (!opaque && (raw_pixels || bitmap)) {
+        // Shown as RGB32, which spares the window a scan for transparency, or as
+        // a BMP without alpha: a drawing that is not opaque everywhere would show
+        // black where it is clear.
         std::fprintf(stderr, "%s is not opaque at %d,%d\n", argv[1], x, y);
         return 1;
       }
     }
+  }
+  if (bitmap) {
+    // 24 bits a pixel, as Qt writes an image without alpha: what an NSIS page shows.
+    return image.convertToFormat(QImage::Format_RGB32).save(output, "BMP") ? 0 : 1;
   }
   if (!raw_pixels) {
     // An opaque picture is stored without alpha, so that it is shown without a

@@ -30,8 +30,10 @@ WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-ming
 # header-only CLI11 and nlohmann-json.
 WINDOWS_CORE_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 cmake ninja-build
   googletest libcli11-dev nlohmann-json3-dev)
-# The window's cross-build also runs Debian's Qt tools (moc, rcc) and the picture renderer.
-WINDOWS_UI_PACKAGES=(qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n)
+# The window's cross-build also runs Debian's Qt tools (moc, rcc) and the picture
+# renderer, which draws the pictures' Chinese text in the face they name.
+WINDOWS_UI_PACKAGES=(qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n
+  fontconfig "$PICTURE_FONT_PACKAGE")
 # Wine on a virtual display, Wine's own fonts (the frame's buttons, Tahoma; kept
 # apart from this machine's fonts), and a Song face standing in for SimSun.
 WINE_PACKAGES=(wine wine64 xvfb xauth fontconfig fonts-wine fonts-arphic-uming)
@@ -251,7 +253,7 @@ package_windows() {
   ensure_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_CORE_PACKAGES[@]}" "${WINDOWS_UI_PACKAGES[@]}" \
     nsis
   use_qt_windows
-  build_windows windows-release vapentis vapentis-calc
+  build_windows windows-release vapentis vapentis-calc vapentis_installer_pictures
   local version out stage
   version=$(windows_version)
   out="$ROOT/build/windows"
@@ -272,8 +274,11 @@ package_windows() {
   rm -f "$zip" "$setup"
   # UTF-8 names in the zip need a UTF-8 locale here.
   (cd "$out" && LC_ALL=C.UTF-8 cmake -E tar cf "$zip" --format=zip "$(basename "$stage")")
+  local app="$ROOT/build/windows-release/src/app"
   makensis -INPUTCHARSET UTF8 -V2 -DVERSION="$version" -DPROGRAMS="$stage" \
-    -DICON="$ROOT/build/windows-release/src/app/vapentis-resources/vapentis.ico" \
+    -DICON="$app/vapentis-resources/vapentis.ico" \
+    -DWELCOME_BITMAP="$app/installer/installer_welcome.bmp" \
+    -DHEADER_BITMAP="$app/installer/installer_header.bmp" \
     -DSIZE_KB="$(du -sk "$stage" | cut -f1)" -DOUTFILE="$setup" \
     "$ROOT/packaging/windows/installer.nsi"
   ls -l "$zip" "$setup"

@@ -1,6 +1,8 @@
 ; The Windows installer: per user, without administrator rights, in Chinese.
 ; scripts/package-windows runs makensis with VERSION, PROGRAMS (the folder with
-; vapentis.exe, vapentis-calc.exe and 使用说明.txt), ICON and OUTFILE defined.
+; vapentis.exe, vapentis-calc.exe and 使用说明.txt), ICON, WELCOME_BITMAP (164 x 314)
+; and HEADER_BITMAP (150 x 57), both 24-bit BMPs rendered at build time, and OUTFILE
+; defined.
 ; 64-bit like the programs, which need a 64-bit Windows anyway.
 Target amd64-unicode
 ManifestDPIAware true
@@ -21,6 +23,15 @@ BrandingText "Ardelle"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+; The product's own pictures instead of NSIS's: the side panel of the welcome and
+; finish pages, and the header, at the right as in Windows' own wizards. A picture
+; the installer could not show stops the build instead of a warning (5040).
+!pragma warning error 5040
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${WELCOME_BITMAP}"
+!define MUI_UNWELCOMEFINISHPAGE_BITMAP "${WELCOME_BITMAP}"
+!define MUI_HEADERIMAGE
+!define MUI_HEADERIMAGE_RIGHT
+!define MUI_HEADERIMAGE_BITMAP "${HEADER_BITMAP}"
 !define MUI_ABORTWARNING
 !define MUI_COMPONENTSPAGE_NODESC
 !define MUI_FINISHPAGE_RUN "$INSTDIR\vapentis.exe"

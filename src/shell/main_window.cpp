@@ -75,8 +75,14 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QStringLiteral("VapentisKOVALT2.0---Ardelle"));
   setWindowIcon(PictureIcon(QStringLiteral(":/resources/icon.svg")));
   setFont(WindowFont());
+  // Every control sits at a place in twips, so a larger window would show only
+  // more background: no maximise button and no resize border, on any platform.
+  // The Windows hint gives a dialog frame instead of a sizing one.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   move(Twips(3100), Twips(200));
-  resize(Twips(11300), Twips(7500));
+  setFixedSize(Twips(11300), Twips(7500));
 
   // The client area: the background picture, unscaled at the top left, under every control.
   auto* client =
@@ -144,7 +150,18 @@ void MainWindow::showEvent(QShowEvent* event) {
   placed_ = true;
   // The placement is the window's outer size; take the frame off once known.
   const QSize frame = frameGeometry().size() - geometry().size();
-  if (!frame.isEmpty()) resize(Twips(11300) - frame.width(), Twips(7500) - frame.height());
+  if (!frame.isEmpty()) setFixedSize(Twips(11300) - frame.width(), Twips(7500) - frame.height());
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  // The caption offers no maximise, but a system command or a window manager's
+  // key still may; the controls would not follow, so the window goes back.
+  static constexpr Qt::WindowStates kLarger = Qt::WindowMaximized | Qt::WindowFullScreen;
+  if (event->type() == QEvent::WindowStateChange && (windowState() & kLarger)) {
+    QMetaObject::invokeMethod(
+        this, [this] { setWindowState(windowState() & ~kLarger); }, Qt::QueuedConnection);
+  }
 }
 
 void MainWindow::ShowToolTab(int index) {

@@ -30,6 +30,7 @@ class MainWindow : public QMainWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void buildMenu();

@@ -26,6 +26,7 @@ for lib in libqt6widgets6 libqt6svg6 libc6; do
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)
 grep -q "fonts-" <<<"$recommends" || fail "no CJK font recommended"
+grep -q "fonts-wqy-microhei" <<<"$recommends" || fail "the pictures' CJK face is not recommended"
 grep -q "qt6-translations-l10n" <<<"$recommends" || fail "Qt's Chinese texts not recommended"
 
 tmp=$(mktemp -d)

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -28,6 +29,10 @@
 #include "shell/help_tab.h"
 #include "tabs/tool_pages.h"
 #include "ui_test_support.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace vapentis {
 namespace {
@@ -100,6 +105,83 @@ TEST_F(MainWindowTest, StartsWithCaptionPlacementAndHiddenTools) {
   EXPECT_EQ(tabs_->count(), static_cast<int>(Tools().size()) + 1) << "every tool and help";
   EXPECT_EQ(tabs_->currentIndex(), TabOf("MVR"));
 }
+
+// Every control sits at its place in twips: the window offers no larger size.
+TEST_F(MainWindowTest, KeepsTheSizeItOpensWith) {
+  const QSize opened = window_->size();
+  EXPECT_EQ(window_->minimumSize(), opened);
+  EXPECT_EQ(window_->maximumSize(), opened);
+  const Qt::WindowFlags flags = window_->windowFlags();
+  EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+  EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+  EXPECT_TRUE(flags.testFlag(Qt::MSWindowsFixedSizeDialogHint));
+
+  const QSize kAsked[] = {opened * 2, opened / 2, QSize(opened.width() + 1, opened.height())};
+  for (const QSize& asked : kAsked) {
+    window_->resize(asked);
+    EXPECT_EQ(window_->size(), opened) << asked.width() << "x" << asked.height();
+  }
+  window_->showMinimized();
+  window_->showNormal();
+  EXPECT_EQ(window_->frameGeometry().size(), QSize(753, 500));
+  for (const Qt::WindowState larger : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
+    window_->setWindowState(larger);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window_->windowState() == Qt::WindowNoState; }))
+        << larger;
+    EXPECT_EQ(window_->frameGeometry().size(), QSize(753, 500)) << larger;
+  }
+}
+
+#ifdef _WIN32
+// The frame Windows draws: only the windows platform makes a native window, so
+// the offscreen run starts this test again on it, once per screen scale.
+TEST(MainWindowNative, HasNeitherMaximiseBoxNorSizingBorderAtAnyScale) {
+  if (QGuiApplication::platformName() == QLatin1String("windows")) {
+    MainWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const auto hwnd = reinterpret_cast<HWND>(window.winId());
+    const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+    EXPECT_EQ(style & WS_MAXIMIZEBOX, 0);
+    EXPECT_EQ(style & WS_THICKFRAME, 0);
+    EXPECT_NE(style & WS_MINIMIZEBOX, 0);
+    EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+
+    // The caption's commands: it minimises and comes back, and maximising
+    // leaves its size.
+    RECT opened{};
+    GetWindowRect(hwnd, &opened);
+    SendMessageW(hwnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(IsIconic(hwnd));
+    SendMessageW(hwnd, WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_FALSE(IsIconic(hwnd));
+    SendMessageW(hwnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !IsZoomed(hwnd); }));
+    RECT now{};
+    GetWindowRect(hwnd, &now);
+    EXPECT_EQ(now.right - now.left, opened.right - opened.left);
+    EXPECT_EQ(now.bottom - now.top, opened.bottom - opened.top);
+    return;
+  }
+  for (const char* scale : {"1", "1.5", "2"}) {
+    SCOPED_TRACE(scale);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("windows"));
+    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(scale));
+    QProcess native;
+    native.setProcessEnvironment(environment);
+    native.setProcessChannelMode(QProcess::MergedChannels);
+    native.start(QCoreApplication::applicationFilePath(),
+                 {QStringLiteral("--gtest_filter=MainWindowNative.*")});
+    ASSERT_TRUE(native.waitForFinished(120000));
+    const std::string output = native.readAll().toStdString();
+    EXPECT_EQ(native.exitCode(), 0) << output;
+    EXPECT_NE(output.find("[  PASSED  ] 1 test."), std::string::npos) << output;
+  }
+}
+#endif
 
 TEST_F(MainWindowTest, TabsCarryTheirCaptionsAndFonts) {
   for (const TabCommand& command : TabCommands()) {

@@ -192,6 +192,26 @@ take_screenshot() {
   echo "window at $percent %: ${WIDTH}x${HEIGHT}, the sizing result shown: $out"
 }
 
+# The installer's pictures as makensis took them: 24-bit BMPs at the sizes Modern
+# UI lays out (the welcome and finish panel 164 x 314, the header 150 x 57).
+check_installer_pictures() {
+  local dir=$1 entry name width height
+  for entry in installer_welcome:164:314 installer_header:150:57; do
+    IFS=: read -r name width height <<<"$entry"
+    local bmp="$dir/$name.bmp"
+    [ -f "$bmp" ] || windows_check_failed "no $bmp" || return 1
+    local magic found
+    magic=$(head -c 2 "$bmp")
+    # Width and height (32 bits each) from byte 18, bits a pixel (16 bits) at 28.
+    found=$(od -An -t d4 -j 18 -N 8 "$bmp" | xargs)" "$(od -An -t u2 -j 28 -N 2 "$bmp" | xargs)
+    if [ "$magic" != BM ] || [ "$found" != "$width $height 24" ]; then
+      windows_check_failed "$bmp is not a $width x $height 24-bit BMP (width, height, bits: $found)"
+      return 1
+    fi
+  done
+  echo "installer pictures: 24-bit BMPs of 164 x 314 and 150 x 57"
+}
+
 # Installs silently into the Wine prefix, checks what the installer put where
 # and that the installed vapentis-calc works, takes the screenshots of the
 # installed window, uninstalls silently and checks that nothing is left.
