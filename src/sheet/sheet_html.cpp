@@ -14,23 +14,24 @@ namespace vapentis {
 namespace {
 
 constexpr std::string_view kStyle = R"(<style>
-body { font-family: "SimSun", "宋体", "Songti SC", "AR PL UMing CN", "Noto Serif CJK SC", serif; font-size: 10.5pt; color: #000000; background-color: #ffffff; max-width: 180mm; margin: 12mm auto; padding: 0 6mm; }
-h1 { font-family: "SimHei", "黑体", "Heiti SC", "WenQuanYi Micro Hei", "Noto Sans CJK SC", sans-serif; font-size: 22pt; font-weight: bold; letter-spacing: 0.5em; margin: 0 0 12pt 0; }
-h2 { font-family: "SimHei", "黑体", "Heiti SC", "WenQuanYi Micro Hei", "Noto Sans CJK SC", sans-serif; font-size: 13pt; font-weight: bold; margin: 20pt 0 6pt 0; padding-bottom: 2pt; border-bottom: 1.5pt solid #000000; }
-h3 { font-family: "SimHei", "黑体", "Heiti SC", "WenQuanYi Micro Hei", "Noto Sans CJK SC", sans-serif; font-size: 11pt; font-weight: bold; margin: 14pt 0 6pt 0; }
-table { border-collapse: collapse; margin: 0 0 4pt 0; }
-th { font-family: "SimHei", "黑体", "Heiti SC", "WenQuanYi Micro Hei", "Noto Sans CJK SC", sans-serif; font-weight: normal; background-color: #e9ecef; text-align: left; border: 0.75pt solid #555555; padding: 3pt 6pt; }
-td { border: 0.75pt solid #555555; padding: 3pt 6pt; }
-p { margin: 0; }
-p.line { margin: 0 0 0 12pt; line-height: 150%; }
-p.label { font-family: "SimHei", "黑体", "Heiti SC", "WenQuanYi Micro Hei", "Noto Sans CJK SC", sans-serif; margin: 8pt 0 2pt 0; }
-p.failure { color: #b00000; font-weight: bold; margin: 8pt 0 2pt 12pt; }
-ul { margin: 0 0 0 0; }
+body { font-family: "SimSun", "宋体", "Songti SC", "AR PL UMing CN", "Noto Serif CJK SC", serif; font-size: 10.5pt; color: #000000; background-color: #ffffff; max-width: 180mm; margin-left: auto; margin-right: auto; padding-left: 23px; padding-right: 23px; }
+h1 { font-family: "SimHei", "黑体", "Heiti SC", "WenQuanYi Micro Hei", "Noto Sans CJK SC", sans-serif; font-size: 22pt; font-weight: bold; letter-spacing: 0.5em; margin-top: 45px; margin-bottom: 16px; }
+h2 { font-family: "SimHei", "黑体", "Heiti SC", "WenQuanYi Micro Hei", "Noto Sans CJK SC", sans-serif; font-size: 13pt; font-weight: bold; margin-top: 27px; margin-bottom: 8px; padding-bottom: 3px; border-bottom: 2px solid #000000; }
+h3 { font-family: "SimHei", "黑体", "Heiti SC", "WenQuanYi Micro Hei", "Noto Sans CJK SC", sans-serif; font-size: 11pt; font-weight: bold; margin-top: 19px; margin-bottom: 8px; }
+table { border-collapse: collapse; border-width: 1px; border-style: solid; border-color: #555555; margin-bottom: 5px; }
+th { font-family: "SimHei", "黑体", "Heiti SC", "WenQuanYi Micro Hei", "Noto Sans CJK SC", sans-serif; font-weight: normal; text-align: left; background-color: #e9ecef; border-width: 1px; border-style: solid; border-color: #555555; padding: 4px; }
+td { border-width: 1px; border-style: solid; border-color: #555555; padding: 4px; }
+p { margin-top: 0; margin-bottom: 0; }
+p.line { margin-left: 16px; line-height: 150%; }
+p.label { font-family: "SimHei", "黑体", "Heiti SC", "WenQuanYi Micro Hei", "Noto Sans CJK SC", sans-serif; margin-top: 11px; margin-bottom: 3px; }
+p.failure { color: #b00000; font-weight: bold; margin-top: 11px; margin-bottom: 3px; margin-left: 16px; }
+ul { margin-top: 0; margin-bottom: 0; }
 li { line-height: 150%; }
-p.basis { margin: 8pt 0 0 0; color: #333333; }
-p.remark { font-weight: bold; margin: 4pt 0 4pt 0; }
-p.maker { font-size: 9pt; color: #333333; }
-hr { margin: 24pt 0 0 0; }
+p.basis { margin-top: 11px; color: #333333; }
+b { font-family: "SimHei", "黑体", "Heiti SC", "WenQuanYi Micro Hei", "Noto Sans CJK SC", sans-serif; font-weight: normal; }
+hr { margin-top: 32px; }
+p.remark { font-weight: bold; margin-top: 5px; margin-bottom: 5px; }
+p.maker { font-size: 9pt; color: #333333; margin-bottom: 45px; }
 </style>
 )";
 

@@ -40,16 +40,17 @@ class TextWriter {
   void Cell(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size()) {
-      const std::size_t length = Utf8SequenceLength(text.substr(i));
-      if (length == 0) {
+      const char c = text[i];
+      if (static_cast<unsigned char>(c) < 0x80) {
+        text_.push_back(c == '\t' || c == '\n' || c == '\r' ? ' ' : c);
+        ++i;
+      } else if (const std::size_t length = Utf8SequenceLength(text.substr(i)); length > 0) {
+        text_.append(text, i, length);
+        i += length;
+      } else {
         text_ += kReplacementCharacter;
         ++i;
-        continue;
       }
-      const char c = text[i];
-      text_.push_back(c == '\t' || c == '\n' || c == '\r' ? ' ' : c);
-      text_.append(text, i + 1, length - 1);
-      i += length;
     }
   }
 
