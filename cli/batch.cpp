@@ -2,9 +2,13 @@
 
 #include <algorithm>
 #include <limits>
+#include <memory>
 #include <nlohmann/json.hpp>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "catalog/tool_catalog.h"
@@ -198,9 +202,90 @@ std::string ChoiceList(const InputDescription& input) {
 
 std::string QuotedKey(const InputDescription& input) { return "“" + std::string(input.key) + "”"; }
 
+// What is wrong with the field for `input` of the tool (nullptr: no such input),
+// given the keys of the inputs the line gave before it.
+std::optional<RequestProblem> FieldProblem(const ToolDescription& tool,
+                                           const InputDescription* input, const Field& field,
+                                           std::span<const std::string_view> given) {
+  if (input == nullptr) {
+    return RequestProblem{kUnknownInput, "工具" + std::string(tool.name) + "没有输入“" + field.key +
+                                             "”，可用的输入：" + InputList(tool)};
+  }
+  if (std::find(given.begin(), given.end(), input->key) != given.end()) {
+    return RequestProblem{kDuplicateInput, "输入“" + field.key + "”出现了不止一次"};
+  }
+  if (field.type == ValueType::Other) {
+    return RequestProblem{kInvalidInputValue, "输入“" + field.key + "”应为字符串或数字"};
+  }
+  if (!input->choices.empty() && FindChoice(*input, field.text) == nullptr) {
+    return RequestProblem{kInvalidInputValue,
+                          "输入“" + field.key + "”应为" + ChoiceList(*input) + "之一"};
+  }
+  return std::nullopt;
+}
+
 bool IsBlank(std::string_view line) {
   return line.find_first_not_of(" \t\r") == std::string_view::npos;
 }
+
+}  // namespace
+
+// The parser, kept from line to line so that its buffers are reused.
+struct RequestReader::State {
+  RequestParser parser;
+};
+
+RequestReader::RequestReader() : state_(std::make_unique<State>()) {}
+RequestReader::~RequestReader() = default;
+
+std::optional<RequestProblem> RequestReader::Read(std::string_view line, InputTexts& texts) {
+  RequestParser& parser = state_->parser;
+  if (!parser.Parse(line))
+    return RequestProblem{kMalformedJson, "不是有效的JSON：" + parser.error()};
+  if (!parser.top_is_object()) {
+    return RequestProblem{kNotAnObject,
+                          R"(每行应为一个JSON对象，例如 {"tool":"sizing","throughput":"5"})"};
+  }
+
+  const Field* tool_field = nullptr;
+  for (const Field& field : parser.fields()) {
+    if (field.key != "tool") continue;
+    if (tool_field != nullptr)
+      return RequestProblem{kDuplicateInput, "键“tool”出现了不止一次", "tool"};
+    tool_field = &field;
+  }
+  if (tool_field == nullptr || tool_field->type != ValueType::String) {
+    return RequestProblem{kMissingTool, "缺少字符串键“tool”，应为" + ToolList() + "之一", "tool"};
+  }
+  const ToolDescription* tool = FindTool(tool_field->text);
+  if (tool == nullptr) {
+    return RequestProblem{kUnknownTool,
+                          "没有名为“" + tool_field->text + "”的工具，应为" + ToolList() + "之一",
+                          "tool"};
+  }
+
+  SetDefaultTexts(*tool, texts);
+  given_.clear();
+  for (const Field& field : parser.fields()) {
+    if (&field == tool_field) continue;
+    const InputDescription* input = FindReadInput(*tool, field.key);
+    if (std::optional<RequestProblem> problem = FieldProblem(*tool, input, field, given_)) {
+      problem->input = field.key;
+      problem->tool = tool;
+      return problem;
+    }
+    given_.push_back(input->key);
+    texts[input->key] = field.text;
+  }
+  const InputDescription* unread = nullptr;
+  if (std::string problem = SettleChoices(texts, given_, QuotedKey, &unread); !problem.empty()) {
+    return RequestProblem{kUnreadInput, std::move(problem),
+                          unread != nullptr ? std::string(unread->key) : std::string(), tool};
+  }
+  return std::nullopt;
+}
+
+namespace {
 
 // Answers one request line with its record; false when it did not succeed.
 class LineEvaluator {
@@ -216,88 +301,22 @@ class LineEvaluator {
 
  private:
   bool Answer(std::string_view line, JsonWriter& json) {
-    if (!parser_.Parse(line))
-      return Fail(json, kMalformedJson, "不是有效的JSON：" + parser_.error());
-    if (!parser_.top_is_object()) {
-      return Fail(json, kNotAnObject,
-                  R"(每行应为一个JSON对象，例如 {"tool":"sizing","throughput":"5"})");
-    }
-
-    const Field* tool_field = nullptr;
-    for (const Field& field : parser_.fields()) {
-      if (field.key != "tool") continue;
-      if (tool_field != nullptr)
-        return Fail(json, kDuplicateInput, "键“tool”出现了不止一次", "tool");
-      tool_field = &field;
-    }
-    if (tool_field == nullptr || tool_field->type != ValueType::String) {
-      return Fail(json, kMissingTool, "缺少字符串键“tool”，应为" + ToolList() + "之一", "tool");
-    }
-    const ToolDescription* tool = FindTool(tool_field->text);
-    if (tool == nullptr) {
-      return Fail(json, kUnknownTool,
-                  "没有名为“" + tool_field->text + "”的工具，应为" + ToolList() + "之一", "tool");
-    }
-
-    SetDefaultTexts(*tool, texts_);
-    given_.clear();
-    for (const Field& field : parser_.fields()) {
-      if (&field == tool_field) continue;
-      const InputDescription* input = FindReadInput(*tool, field.key);
-      if (const Problem problem = FieldProblem(*tool, input, field); !problem.kind.empty()) {
+    if (const std::optional<RequestProblem> problem = reader_.Read(line, texts_)) {
+      if (problem->tool != nullptr) {
         json.Key("tool");
-        json.String(tool->name);
-        return Fail(json, problem.kind, problem.message, field.key);
+        json.String(problem->tool->name);
       }
-      given_.push_back(input->key);
-      texts_[input->key] = field.text;
+      WriteError(json, problem->kind, problem->message, problem->input);
+      return false;
     }
-    const InputDescription* unread = nullptr;
-    if (std::string problem = SettleChoices(texts_, given_, QuotedKey, &unread); !problem.empty()) {
-      json.Key("tool");
-      json.String(tool->name);
-      return Fail(json, kUnreadInput, problem, unread != nullptr ? unread->key : "");
-    }
-
     // A list text not in the list still gives its lines, and the line counts as failed.
     const Presented presented = Present(texts_, '.');
     WriteRecordMembers(json, texts_, presented);
     return presented.Succeeded();
   }
 
-  struct Problem {
-    std::string_view kind;  // empty: none
-    std::string message;
-  };
-
-  // What is wrong with the field for `input` of the tool (nullptr: no such input).
-  Problem FieldProblem(const ToolDescription& tool, const InputDescription* input,
-                       const Field& field) const {
-    if (input == nullptr) {
-      return {kUnknownInput, "工具" + std::string(tool.name) + "没有输入“" + field.key +
-                                 "”，可用的输入：" + InputList(tool)};
-    }
-    if (std::find(given_.begin(), given_.end(), input->key) != given_.end()) {
-      return {kDuplicateInput, "输入“" + field.key + "”出现了不止一次"};
-    }
-    if (field.type == ValueType::Other) {
-      return {kInvalidInputValue, "输入“" + field.key + "”应为字符串或数字"};
-    }
-    if (!input->choices.empty() && FindChoice(*input, field.text) == nullptr) {
-      return {kInvalidInputValue, "输入“" + field.key + "”应为" + ChoiceList(*input) + "之一"};
-    }
-    return {};
-  }
-
-  static bool Fail(JsonWriter& json, std::string_view kind, const std::string& message,
-                   std::string_view input = {}) {
-    WriteError(json, kind, message, input);
-    return false;
-  }
-
-  RequestParser parser_;
-  InputTexts texts_;                     // kept from line to line, so their buffers are reused
-  std::vector<std::string_view> given_;  // keys of the inputs the line gives
+  RequestReader reader_;
+  InputTexts texts_;  // kept from line to line, so their buffers are reused
 };
 
 }  // namespace

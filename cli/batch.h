@@ -5,7 +5,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <istream>
+#include <memory>
+#include <optional>
 #include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "description/tool_description.h"
 
 namespace vapentis::cli {
 
@@ -16,6 +23,36 @@ struct BatchCounts {
   std::uint64_t requests = 0;  // lines answered; blank lines are skipped
   std::uint64_t failed = 0;
   bool read_error = false;
+};
+
+// What keeps a line from being a request: the kind (MalformedJson, UnknownTool,
+// ...), what is wrong, the key to blame (empty: none), and the tool, where the
+// line named one before the problem showed.
+struct RequestProblem {
+  std::string_view kind;
+  std::string message;
+  std::string input = {};
+  const ToolDescription* tool = nullptr;
+};
+
+// Reads lines of JSON Lines as requests, as `batch` reads them, for every
+// command that takes requests.
+class RequestReader {
+ public:
+  RequestReader();
+  ~RequestReader();
+  RequestReader(const RequestReader&) = delete;
+  RequestReader& operator=(const RequestReader&) = delete;
+
+  // Sets `texts` to the line's request: its tool's inputs at their defaults, the
+  // line's texts over them, the choices settled. Returns the problem instead
+  // when the line is no request; `texts` then holds nothing to calculate.
+  std::optional<RequestProblem> Read(std::string_view line, InputTexts& texts);
+
+ private:
+  struct State;
+  std::unique_ptr<State> state_;
+  std::vector<std::string_view> given_;  // keys of the inputs the line gave
 };
 
 // Reads until the end of `in`. Output is flushed whenever no further input is

@@ -12,6 +12,7 @@
 #include "cli/batch.h"
 #include "cli/help_format.h"
 #include "cli/output.h"
+#include "cli/sheet_command.h"
 #include "cli/tools.h"
 #include "numeric/numeric.h"
 
@@ -306,6 +307,9 @@ int RunCalc(int argc, const char* const* argv, std::istream& in, std::ostream& o
       "batch", "批处理：从标准输入读取JSON Lines，每行一个计算，每行输出一个JSON结果");
   SubcommandDefaults(batch);
   batch->footer(kBatchFooter);
+  CLI::App* sheet_app = app.add_subcommand("sheet");
+  SubcommandDefaults(sheet_app);
+  SheetCommand sheet(*sheet_app);
 
   const auto chosen_command = [&]() -> ToolCommand* {
     for (ToolCommand& command : commands) {
@@ -314,7 +318,7 @@ int RunCalc(int argc, const char* const* argv, std::istream& in, std::ostream& o
     return nullptr;
   };
   const auto chosen_app = [&]() -> CLI::App* {
-    for (CLI::App* sub : {describe, batch}) {
+    for (CLI::App* sub : {describe, batch, sheet_app}) {
       if (sub->parsed()) return sub;
     }
     ToolCommand* command = chosen_command();
@@ -330,6 +334,10 @@ int RunCalc(int argc, const char* const* argv, std::istream& in, std::ostream& o
       usage = UsageError{"请给出子命令：" + Joined(SubcommandNames(app)), nullptr};
     }
     if (!usage && command != nullptr) usage = ChoiceProblem(*command);
+    if (!usage && sheet_app->parsed()) {
+      if (std::optional<std::string> problem = sheet.UsageProblem())
+        usage = UsageError{*problem, sheet_app};
+    }
   } catch (const CLI::CallForHelp& e) {
     return app.exit(e, out, err);
   } catch (const CLI::CallForAllHelp& e) {
@@ -349,6 +357,8 @@ int RunCalc(int argc, const char* const* argv, std::istream& in, std::ostream& o
   int code = kExitSuccess;
   if (batch->parsed()) {
     code = RunBatchCommand(in, out, err);
+  } else if (sheet_app->parsed()) {
+    code = sheet.Run(in, out, err);
   } else if (describe->parsed()) {
     JsonWriter json;
     json.BeginObject();

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "catalog/tool_catalog.h"
+#include "sheet/running_cost.h"
 
 namespace vapentis::cli {
 
@@ -323,22 +324,31 @@ void WriteInput(JsonWriter& json, const InputDescription& input, bool read) {
   json.EndObject();
 }
 
+void WriteTool(JsonWriter& json, const ToolDescription& tool) {
+  json.BeginObject();
+  WriteTexts(json, {{"name", tool.name},
+                    {"summary", tool.summary},
+                    {"menu_caption", tool.menu_caption},
+                    {"tab_caption", tool.tab_caption},
+                    {"basis", tool.basis}});
+  json.Key("inputs");
+  json.BeginArray();
+  for (const InputDescription& input : tool.inputs) WriteInput(json, input, true);
+  for (const InputDescription& input : tool.shown_only) WriteInput(json, input, false);
+  json.EndArray();
+  json.EndObject();
+}
+
 }  // namespace
 
 void WriteDescriptions(JsonWriter& json) {
   json.Key("tools");
   json.BeginArray();
-  for (const ToolDescription* tool : Tools()) {
-    json.BeginObject();
-    WriteTexts(json, {{"name", tool->name}, {"summary", tool->summary}});
-    json.Key("inputs");
-    json.BeginArray();
-    for (const InputDescription& input : tool->inputs) WriteInput(json, input, true);
-    for (const InputDescription& input : tool->shown_only) WriteInput(json, input, false);
-    json.EndArray();
-    json.EndObject();
-  }
+  for (const ToolDescription* tool : Tools()) WriteTool(json, *tool);
   json.EndArray();
+  // The calculation sheet's assumptions, described as a tool's inputs are.
+  json.Key("running_cost");
+  WriteTool(json, RunningCostDescription());
 }
 
 }  // namespace vapentis::cli

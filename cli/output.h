@@ -25,9 +25,9 @@ inline constexpr std::string_view kInvalidInputValue = "InvalidInputValue";
 inline constexpr std::string_view kLineTooLong = "LineTooLong";
 inline constexpr std::string_view kUnreadInput = "UnreadInput";
 // A text of a list-only input that is not in the list: the lines show without values.
-inline constexpr std::string_view kNotInList = "NotInList";
+inline constexpr std::string_view kNotInList = vapentis::kNotInListKind;
 // A choice the tool needs was left empty; nothing was calculated.
-inline constexpr std::string_view kMissingChoice = "MissingChoice";
+inline constexpr std::string_view kMissingChoice = vapentis::kMissingChoiceKind;
 
 // Compact JSON built into one string, reused from record to record; a batch
 // writes a million of them, so this avoids a document per record. UTF-8 is
@@ -71,7 +71,8 @@ void WriteLines(std::ostream& out, const ToolOutcome& output);
 // "warnings" and "error" for a failure.
 void WriteRecordMembers(JsonWriter& json, const InputTexts& texts, const Presented& presented);
 
-// Every tool with its inputs, for programs that build on the command line.
+// Every tool with its inputs, and the running cost's assumptions, for programs
+// that build on the command line.
 void WriteDescriptions(JsonWriter& json);
 
 // "error": {"kind": ..., "message": ..., "input": key, or null when empty}

@@ -58,7 +58,7 @@ build_and_test() {
   ctest --preset "$preset" --output-on-failure
 }
 
-FUZZ_TARGETS=(fuzz_parse_number fuzz_number_text fuzz_calculations fuzz_if97)
+FUZZ_TARGETS=(fuzz_parse_number fuzz_number_text fuzz_calculations fuzz_if97 fuzz_sheet)
 
 # Builds the libFuzzer targets with clang into build/fuzz (core only, no window).
 build_fuzz() {

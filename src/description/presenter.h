@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "description/tool_description.h"
@@ -27,5 +28,10 @@ struct Presented {
 };
 
 Presented Present(const InputTexts& texts, char decimal_separator);
+
+// Machine-readable names of the two ways a press gives no figures other than a
+// CalcFailure (whose kinds KindName names).
+inline constexpr std::string_view kMissingChoiceKind = "MissingChoice";
+inline constexpr std::string_view kNotInListKind = "NotInList";
 
 }  // namespace vapentis

@@ -90,15 +90,16 @@ void AddClause(std::string& text, std::string_view clause, std::string_view sepa
 std::string InputHint(const InputDescription& input, std::string_view separator) {
   std::string text(input.hint);
   if (!input.unit.empty()) AddClause(text, "单位：" + std::string(input.unit), separator);
-  if (!input.accurate.empty()) {
-    AddClause(text,
-              std::string(input.accuracy) + "的范围：" + RangeText(input.accurate, input.unit),
-              separator);
-  }
+  if (!input.accurate.empty()) AddClause(text, AccuracyStatement(input), separator);
   if (!input.valid.Unbounded()) {
     AddClause(text, "有效范围：" + RangeText(input.valid, input.unit), separator);
   }
   return text;
+}
+
+std::string AccuracyStatement(const InputDescription& input) {
+  if (input.accurate.empty()) return {};
+  return std::string(input.accuracy) + "的范围：" + RangeText(input.accurate, input.unit);
 }
 
 std::string RangeText(const Range& range, std::string_view unit) {

@@ -144,6 +144,9 @@ const Choice* FindChoice(const InputDescription& input, std::string_view key);
 // Meaning, unit and the ranges where the figures hold and where the value makes
 // sense, as one help line ("；" between) or as a tooltip's lines ("\n").
 std::string InputHint(const InputDescription& input, std::string_view separator = "；");
+// The tooltip's clause on where the figures keep their accuracy: "密度和潜热与
+// IAPWS-IF97相差不超过2%的范围：55~105℃、126~165℃"; empty for an input that states none.
+std::string AccuracyStatement(const InputDescription& input);
 
 // A range as the user reads it, with the unit: "45~120℃", "不超过373.946℃".
 std::string RangeText(const Range& range, std::string_view unit);

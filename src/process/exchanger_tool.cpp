@@ -73,9 +73,8 @@ constexpr ToolDescription kTool{
     .tab_caption = "管壳换热器",
     .summary = "管壳式换热器：由换热面积、管外径和管长求换热管数量和筒体直径",
     .basis =
-        "换热管数量 N = 换热面积 ÷ (3.14 × 管外径/1000 × 管长) + "
-        "1；筒体直径按正三角形排列、管中心距 "
-        "1.25 倍管外径估算",
+        "换热管数量 N = 换热面积 ÷ (3.14 × 管外径/1000 × 管长) + 1；"
+        "筒体直径按正三角形排列、管中心距 1.25 倍管外径估算",
     .inputs = kInputs,
     .shown_only = kShownOnly,
     .calculate = Calculate,

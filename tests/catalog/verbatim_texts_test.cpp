@@ -3,10 +3,12 @@
 // a changed caption fails here, once.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
 #include "catalog/tool_catalog.h"
+#include "sheet/running_cost.h"
 
 namespace vapentis {
 namespace {
@@ -56,6 +58,23 @@ const InputWords kInputs[] = {
     {"channel", "designation", "选择槽钢规格", "20a",
      "20a 5 6.3 8 10 12 14a 14b 16a 16b 18a 18b 20b 22a 22b 25a 25b 25c 28a 28b 28c 32a 32b 32c "
      "36a 36b 36c 40a 40b 40c"},
+};
+
+// The calculation sheet's running cost: its caption and its four boxes.
+constexpr const char* kRunningCostCaption = "运行费用估算";
+
+struct AssumptionWords {
+  const char* key;
+  const char* caption;
+  const char* start_text;
+  const char* unit;
+};
+
+const AssumptionWords kAssumptions[] = {
+    {"electricity_price", "电价", "0.7", "元/kWh"},
+    {"steam_price", "蒸汽价格", "200", "元/t"},
+    {"steam_per_ton", "多效蒸发汽耗", "0.4", "t蒸汽/t水"},
+    {"hours", "年运行时间", "7200", "h"},
 };
 
 struct ChoiceTexts {
@@ -112,6 +131,21 @@ TEST(VerbatimTexts, InputsCarryTheirCaptionsStartTextsAndLists) {
     EXPECT_EQ(Caption(input), t.caption);
     EXPECT_EQ(input.start_text, t.start_text);
     EXPECT_EQ(ListText(input), t.list);
+  }
+}
+
+TEST(VerbatimTexts, RunningCostAssumptionsCarryTheirCaptionsStartTextsAndUnits) {
+  const ToolDescription& cost = RunningCostDescription();
+  EXPECT_EQ(cost.menu_caption, kRunningCostCaption);
+  ASSERT_EQ(cost.inputs.size(), std::size(kAssumptions));
+  for (std::size_t i = 0; i < cost.inputs.size(); ++i) {
+    const AssumptionWords& t = kAssumptions[i];
+    SCOPED_TRACE(t.key);
+    const InputDescription& input = cost.inputs[i];
+    EXPECT_EQ(input.key, t.key);
+    EXPECT_EQ(Caption(input), t.caption);
+    EXPECT_EQ(input.start_text, t.start_text);
+    EXPECT_EQ(input.unit, t.unit);
   }
 }
 

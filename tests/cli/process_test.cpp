@@ -58,6 +58,11 @@ const ExitCase kExitCases[] = {
     {"batch, every line fine", "batch", "{\"tool\":\"sizing\"}\n{\"tool\":\"sizing\"}\n", 0},
     {"batch, one line fails", "batch", "{\"tool\":\"sizing\"}\nnot json\n", 1},
     {"batch, nothing to do", "batch", "", 0},
+    {"sheet", "sheet", "{\"tool\":\"sizing\"}\n{\"tool\":\"pump\"}\n", 0},
+    {"sheet, a request fails", "sheet", "{\"tool\":\"pump\",\"flow\":\"x\"}\n", 1},
+    {"sheet, a line is no request", "sheet", "{\"tool\":\"pump\"}\nnot json\n", 1},
+    {"sheet, nothing to do", "sheet", "", 1},
+    {"sheet, unknown format", "sheet --format pdf", "{\"tool\":\"pump\"}\n", 2},
 };
 
 TEST(Process, ExitCodes) {

@@ -32,7 +32,11 @@ channel --designation 99z
 describe
 batch < requests.jsonl
 batch < crlf.jsonl
-batch < empty.jsonl'
+batch < empty.jsonl
+sheet --date 2024-03-15 < sheet.jsonl
+sheet --format text --date 2024-03-15 --electricity-price 0.65 --hours 8000 < sheet.jsonl
+sheet --format json --date 2024-03-15 --steam-price -1 < sheet.jsonl
+sheet --format text < requests.jsonl'
 
 # Writes the batch inputs: every tool with ordinary, extreme and malformed
 # numbers, so that the Windows C runtime's parsing, rounding and formatting are
@@ -66,6 +70,16 @@ write_calc_inputs() {
     echo '{"tool":"sizing","throughput":"5","throughput":"6"}'
   } >"$dir/requests.jsonl"
   printf '{"tool":"sizing"}\r\n\r\n{"tool":"pump","flow":"80"}\r\n' >"$dir/crlf.jsonl"
+  # A calculation sheet of every tool, with an extreme sizing and failures among them.
+  {
+    echo '{"tool":"sizing","throughput":8,"feed":6,"product":30,"application":"废水零排放"}'
+    echo '{"tool":"sizing","throughput":1e300,"feed":0.5,"product":"４０"}'
+    echo '{"tool":"steam","mode":"temperature","temperature":30}'
+    echo '{"tool":"pipe","state":"liquid","density":"<b>&"}'
+    echo '{"tool":"pump","efficiency":0.37}'
+    echo '{"tool":"exchanger","area":2.675}'
+    echo '{"tool":"channel","designation":"99z"}'
+  } >"$dir/sheet.jsonl"
   : >"$dir/empty.jsonl"
 }
 
