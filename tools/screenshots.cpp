@@ -3,9 +3,11 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QPixmap>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -63,5 +65,21 @@ int main(int argc, char* argv[]) {
     if (!window.grab().save(path)) return 1;
     std::printf("%s\n", qPrintable(path));
   }
+  // The calculation sheet after sizing, steam and pump were pressed: the dialog
+  // as it opens, taken once it shows, then closed.
+  QDialog* shown = nullptr;
+  QTimer::singleShot(300, [&shown] {
+    shown = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (shown != nullptr) shown->reject();
+  });
+  const QString sheet_path = out.filePath(QStringLiteral("sheet-dialog.png"));
+  QTimer::singleShot(200, [&sheet_path] {
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+      if (dialog->grab().save(sheet_path)) std::printf("%s\n", qPrintable(sheet_path));
+    }
+  });
+  window.findChild<QAction*>(QStringLiteral("MVR"))->trigger();
+  window.OpenSheet();
+  if (shown == nullptr) return 1;
   return 0;
 }

@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QIcon>
+#include <QKeySequence>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 #include <QTabWidget>
@@ -14,6 +16,7 @@
 
 #include "catalog/maker_info.h"
 #include "catalog/tool_catalog.h"
+#include "dialogs/sheet_dialog.h"
 #include "shell/help_tab.h"
 #include "tabs/tool_pages.h"
 #include "widgets/error_box.h"
@@ -91,6 +94,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setCentralWidget(client);
   buildTabs(client);
   buildMenu();
+
+  auto* sheet = new QAction(this);
+  sheet->setObjectName(QStringLiteral("SheetShortcut"));
+  sheet->setShortcut(QKeySequence::Print);
+  sheet->setShortcutContext(Qt::WindowShortcut);
+  connect(sheet, &QAction::triggered, this, &MainWindow::OpenSheet);
+  addAction(sheet);
 }
 
 void MainWindow::buildMenu() {
@@ -132,10 +142,22 @@ void MainWindow::buildTabs(QWidget* client) {
     TabPage* page = PageOf(tool->name).make();
     tool_pages_.emplace(tool, page);
     add(page, tool->tab_caption);
+    connect(page, &TabPage::used, this, [this, tool] { used_.insert(tool->name); });
+    connect(page, &TabPage::sheetRequested, this, &MainWindow::OpenSheet);
   }
   help_ = new HelpTab;
   add(help_, "帮助");
   tabs_->setCurrentIndex(0);
+
+  // One tab shows at a time, so the tab bar's far end has room for the sheet.
+  auto* sheet = new QPushButton(QStringLiteral("计算书…"), tabs_);
+  sheet->setObjectName(QStringLiteral("SheetButton"));
+  sheet->setFont(TabCaptionFont());
+  sheet->setAutoDefault(false);
+  sheet->setFocusPolicy(Qt::TabFocus);
+  sheet->setAccessibleDescription(QStringLiteral("生成计算书：预览、导出PDF、打印或复制"));
+  connect(sheet, &QPushButton::clicked, this, &MainWindow::OpenSheet);
+  tabs_->setCornerWidget(sheet, Qt::TopRightCorner);
 
   // The tab table measures the page itself; the tab bar and the pane's frame
   // come on top, so every control sits at its place inside the page.
@@ -177,6 +199,26 @@ void MainWindow::ShowToolTab(int index) {
 }
 
 void MainWindow::HideTools() { tabs_->hide(); }
+
+void MainWindow::OpenSheet() {
+  if (sheet_ == nullptr) {
+    std::vector<SheetSource> sources;
+    for (const ToolDescription* tool : Tools()) {
+      const TabPage* page = tool_pages_.at(tool);
+      sources.push_back({tool, [page] { return page->inputTexts(); }});
+    }
+    sheet_ = new SheetDialog(std::move(sources), this);
+  }
+  std::set<std::string_view> ticked = used_;
+  if (tabs_->isVisible()) {
+    if (const auto* page = qobject_cast<const TabPage*>(tabs_->currentWidget());
+        page != nullptr && page->tool() != nullptr) {
+      ticked.insert(page->tool()->name);
+    }
+  }
+  sheet_->tick(ticked);
+  sheet_->exec();
+}
 
 void MainWindow::OpenMakerSite() {
   const QUrl address(QString::fromUtf8(maker::kWebAddress.data(),

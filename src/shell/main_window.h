@@ -5,12 +5,15 @@
 #include <QMainWindow>
 
 #include <map>
+#include <set>
+#include <string_view>
 
 class QTabWidget;
 
 namespace vapentis {
 
 class HelpTab;
+class SheetDialog;
 class TabPage;
 struct ToolDescription;
 
@@ -27,6 +30,9 @@ class MainWindow : public QMainWindow {
   void HideTools();
   // Opens the maker's web site in the default browser, without waiting.
   void OpenMakerSite();
+  // Opens the calculation sheet, with the tool on show and every tool used
+  // since the window opened ticked.
+  void OpenSheet();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -39,6 +45,8 @@ class MainWindow : public QMainWindow {
   QTabWidget* tabs_ = nullptr;
   std::map<const ToolDescription*, TabPage*> tool_pages_;
   HelpTab* help_ = nullptr;
+  SheetDialog* sheet_ = nullptr;     // made when first asked for, kept while the window lives
+  std::set<std::string_view> used_;  // tools whose figures the user asked for
   bool placed_ = false;
 };
 

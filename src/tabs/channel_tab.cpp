@@ -49,12 +49,14 @@ ChannelTab::~ChannelTab() {
 
 void ChannelTab::onSizeChosen(int index) {
   typed_ = false;
+  emit used();
   showSize(size_->itemText(index));
 }
 
 void ChannelTab::onTypingFinished() {
   if (!typed_) return;
   typed_ = false;
+  emit used();
   showSize(size_->currentText());
 }
 

@@ -57,4 +57,10 @@ QFont SongFont(double points) {
 QFont WindowFont() { return SongFont(12); }
 QFont TabCaptionFont() { return SongFont(11.25); }
 
+QFont SheetFont() {
+  QFont font = SongFont(10.5);
+  font.setStyleStrategy(QFont::PreferDefault);
+  return font;
+}
+
 }  // namespace vapentis

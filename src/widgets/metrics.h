@@ -23,5 +23,8 @@ QRect TwipRect(const TwipBox& box);
 
 QFont WindowFont();      // 12 pt Song face, every control but the tab captions
 QFont TabCaptionFont();  // 11.25 pt Song face
+// The calculation sheet's Song face, 10.5 pt, which may take glyphs it lacks
+// (✓, Ä) from other faces: a page must never lose a character.
+QFont SheetFont();
 
 }  // namespace vapentis

@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -217,6 +218,20 @@ QWidget* TabPage::build(const ControlRow& row) {
       box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
       box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
       box->setTabChangesFocus(true);
+      // Beside Qt's own commands, the sheet of this tool's figures.
+      if (tool_ != nullptr) {
+        box->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(box, &QWidget::customContextMenuRequested, this, [this, box](const QPoint& at) {
+          QMenu* menu = box->createStandardContextMenu(at);
+          menu->setObjectName(QStringLiteral("ResultMenu"));
+          menu->addSeparator();
+          QAction* sheet = menu->addAction(QStringLiteral("生成计算书…"));
+          sheet->setObjectName(QStringLiteral("ResultSheet"));
+          connect(sheet, &QAction::triggered, this, &TabPage::sheetRequested);
+          menu->setAttribute(Qt::WA_DeleteOnClose);
+          menu->popup(box->mapToGlobal(at));
+        });
+      }
       result_ = box;
       widget = box;
       break;
@@ -337,7 +352,10 @@ QLineEdit* TabPage::boxOf(std::string_view key) const {
   return nullptr;
 }
 
-void TabPage::calculate() { present(Present(inputTexts(), LocaleDecimalSeparator())); }
+void TabPage::calculate() {
+  emit used();
+  present(Present(inputTexts(), LocaleDecimalSeparator()));
+}
 
 void TabPage::present(const Presented& presented) {
   // The tooltips state the ranges; a press shows no warning.

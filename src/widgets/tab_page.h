@@ -66,6 +66,10 @@ class TabPage : public QWidget {
  signals:
   // The page's exit button was pressed: the window hides the tools.
   void exitRequested();
+  // The user asked for the tool's figures: pressed its calculate button, or picked a size.
+  void used();
+  // The user asked for the calculation sheet from the result box's menu.
+  void sheetRequested();
 
  protected:
   // The control of this page with the given objectName; nullptr if none.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -99,9 +101,13 @@ std::vector<std::size_t> DescriptionColumns(const std::string& help) {
       description_follows = false;
       continue;
     }
+    // The entry: the names, then the value's type (值, 格式, …) with its default, if any.
     std::size_t name_end = line.find(' ', 2);
-    if (name_end != std::string::npos && line.compare(name_end + 1, 3, "值") == 0) {
-      name_end = line.find(' ', name_end + 1);
+    for (const char* type : {"值", "格式", "文字", "日期"}) {
+      if (name_end != std::string::npos &&
+          line.compare(name_end + 1, std::strlen(type), type) == 0) {
+        name_end = line.find(' ', name_end + 1);
+      }
     }
     const std::size_t description = line.find_first_not_of(' ', name_end);
     if (description == std::string::npos) {
