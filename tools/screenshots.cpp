@@ -11,6 +11,7 @@
 
 #include <cstdio>
 
+#include "dialogs/sheet_dialog.h"
 #include "shell/main_window.h"
 #include "shell/start_up.h"
 
@@ -73,9 +74,15 @@ int main(int argc, char* argv[]) {
     if (shown != nullptr) shown->reject();
   });
   const QString sheet_path = out.filePath(QStringLiteral("sheet-dialog.png"));
-  QTimer::singleShot(200, [&sheet_path] {
+  const QString pdf_path = out.filePath(QStringLiteral("sheet.pdf"));
+  QTimer::singleShot(200, [&sheet_path, &pdf_path] {
     if (QWidget* dialog = QApplication::activeModalWidget()) {
       if (dialog->grab().save(sheet_path)) std::printf("%s\n", qPrintable(sheet_path));
+      // The sheet's pages, which scripts/screenshots turns into a picture of the first.
+      if (auto* sheet = qobject_cast<vapentis::SheetDialog*>(dialog);
+          sheet != nullptr && sheet->exportPdf(pdf_path)) {
+        std::printf("%s\n", qPrintable(pdf_path));
+      }
     }
   });
   window.findChild<QAction*>(QStringLiteral("MVR"))->trigger();
