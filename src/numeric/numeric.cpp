@@ -31,8 +31,6 @@ std::string_view FailureMessage(CalcFailure::Kind kind) {
       return "计算溢出：数值超出范围或运算无效。";
     case CalcFailure::Kind::InvalidArgument:
       return "数学函数收到无效的参数：对零或负数取对数，或对负数开非整数次幂。";
-    case CalcFailure::Kind::OutOfRange:
-      return "输入的数值超出有效范围。";
   }
   return "计算失败。";
 }
@@ -47,8 +45,6 @@ std::string_view KindName(CalcFailure::Kind kind) {
       return "Overflow";
     case CalcFailure::Kind::InvalidArgument:
       return "InvalidArgument";
-    case CalcFailure::Kind::OutOfRange:
-      return "OutOfRange";
   }
   return "Unknown";
 }

@@ -13,9 +13,7 @@ namespace vapentis {
 // domain checks of the mathematical functions; never caught by a calculation.
 class CalcFailure : public std::exception {
  public:
-  // OutOfRange: a value that a calculation refuses outright (a negative price),
-  // where nothing in the formula itself would fail.
-  enum class Kind { NotANumber, DivisionByZero, Overflow, InvalidArgument, OutOfRange };
+  enum class Kind { NotANumber, DivisionByZero, Overflow, InvalidArgument };
 
   explicit CalcFailure(Kind kind, std::string input = {}, std::string cause = {});
 

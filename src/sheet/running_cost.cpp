@@ -60,27 +60,30 @@ struct Assumptions {
   double hours;
 };
 
-// An assumption's value; unlike a tool's input, one outside its valid range
-// fails, since a negative price would only print a plausible-looking saving.
-double ReadAssumption(const InputTexts& texts, std::string_view key, char decimal_separator) {
+// An assumption's value; unlike a tool's input, one outside its valid range is
+// refused where `refuse` says so, since a negative price would only print a
+// plausible-looking saving.
+double ReadAssumption(const InputTexts& texts, std::string_view key, char decimal_separator,
+                      bool refuse) {
   const double value = ParseInput(texts[key], key, decimal_separator);
   const InputDescription& input = *FindReadInput(texts.tool(), key);
-  if (!input.valid.Contains(value)) {
-    throw CalcFailure(CalcFailure::Kind::OutOfRange, std::string(key),
-                      std::string(input.valid_note));
+  if (refuse && !input.valid.Contains(value)) {
+    throw RefusedAssumption(std::string(key),
+                            "输入的数值超出有效范围。" + std::string(input.valid_note) + "。");
   }
   return value;
 }
 
-Assumptions ReadAssumptions(const InputTexts& texts, char decimal_separator) {
-  return {ReadAssumption(texts, kElectricityPriceInput, decimal_separator),
-          ReadAssumption(texts, kSteamPriceInput, decimal_separator),
-          ReadAssumption(texts, kSteamPerTonInput, decimal_separator),
-          ReadAssumption(texts, kHoursInput, decimal_separator)};
+Assumptions ReadAssumptions(const InputTexts& texts, char decimal_separator, bool refuse) {
+  return {ReadAssumption(texts, kElectricityPriceInput, decimal_separator, refuse),
+          ReadAssumption(texts, kSteamPriceInput, decimal_separator, refuse),
+          ReadAssumption(texts, kSteamPerTonInput, decimal_separator, refuse),
+          ReadAssumption(texts, kHoursInput, decimal_separator, refuse)};
 }
 
+// Read as a tool's inputs are: a value outside its range gets the presenter's warning.
 ToolOutcome CalculateAssumptions(const InputTexts& texts, char decimal_separator) {
-  const Assumptions a = ReadAssumptions(texts, decimal_separator);
+  const Assumptions a = ReadAssumptions(texts, decimal_separator, false);
   return {{{"electricity_price_yuan_per_kwh", a.electricity_price},
            {"steam_price_yuan_per_t", a.steam_price},
            {"steam_per_ton_t_per_t", a.steam_per_ton},
@@ -145,7 +148,7 @@ SizingBasis SizingBasisOf(const InputTexts& sizing_texts, const ToolOutcome& siz
 
 ToolOutcome RunningCost(const SizingBasis& sizing, const InputTexts& assumptions,
                         char decimal_separator) {
-  const Assumptions a = ReadAssumptions(assumptions, decimal_separator);
+  const Assumptions a = ReadAssumptions(assumptions, decimal_separator, true);
   // Without the application's coefficients P is 0, and MVR would look free.
   if (!sizing.listed_application) return {{}, {"运行费用：请选择列表中的用途"}};
   if (!(sizing.evaporation_t_per_h > 0)) return {{}, {"运行费用：蒸发量不大于零，不作估算"}};

@@ -2,7 +2,10 @@
 // evaporator, at the customer's prices: four assumptions and seven lines.
 #pragma once
 
+#include <exception>
+#include <string>
 #include <string_view>
+#include <utility>
 
 #include "description/tool_description.h"
 
@@ -34,10 +37,30 @@ SizingBasis SizingBasisOf(const InputTexts& sizing_texts, const ToolOutcome& siz
 
 // The seven lines of MVR electricity against multi-effect steam, per hour, per ton
 // of feed and per year, with their figures; or, where the comparison would mislead,
-// one line saying why and no figures. Throws CalcFailure: an assumption that is no
-// number or lies outside its valid range, tagged with its key; a step that overflows.
+// one line saying why and no figures. Throws CalcFailure for an assumption that is
+// no number, tagged with its key, or a step that overflows; RefusedAssumption for
+// one outside its valid range.
 ToolOutcome RunningCost(const SizingBasis& sizing, const InputTexts& assumptions,
                         char decimal_separator);
+
+// An assumption outside its valid range, which the running cost refuses where a
+// tool's input only warns: a negative price would print a plausible-looking
+// saving. Not a CalcFailure: nothing in the arithmetic fails.
+class RefusedAssumption : public std::exception {
+ public:
+  RefusedAssumption(std::string input, std::string message)
+      : input_(std::move(input)), message_(std::move(message)) {}
+  const std::string& input() const noexcept { return input_; }  // the assumption's key
+  const std::string& message() const noexcept { return message_; }
+  const char* what() const noexcept override { return message_.c_str(); }
+
+ private:
+  std::string input_;
+  std::string message_;
+};
+
+// The kind a refused assumption shows as on the sheet.
+inline constexpr std::string_view kOutOfRangeKind = "OutOfRange";
 
 // What the comparison leaves out, for the sheet's notes.
 inline constexpr std::string_view kRunningCostNote = "多效蒸发只计蒸汽费用";

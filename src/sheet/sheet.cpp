@@ -62,6 +62,8 @@ SheetPart RunningCostPart(const InputTexts& sizing_texts, const ToolOutcome& siz
   } catch (const CalcFailure& failure) {
     part.failure =
         FailureOf(description, KindName(failure.kind()), failure.message(), failure.input());
+  } catch (const RefusedAssumption& refused) {
+    part.failure = FailureOf(description, kOutOfRangeKind, refused.message(), refused.input());
   }
   return part;
 }
