@@ -229,7 +229,7 @@ stop_virtual_display() {
 }
 
 # Fails unless the program is one executable needing nothing beside it: every
-# DLL it imports is part of Windows.
+# DLL it imports is part of Windows (winspool.drv, the print spooler's, for printing).
 check_stand_alone() {
   local exe=$1 dll
   while read -r dll; do
@@ -238,7 +238,7 @@ check_stand_alone() {
         oleaut32.dll | comdlg32.dll | imm32.dll | winmm.dll | ws2_32.dll | shlwapi.dll | \
         version.dll | uxtheme.dll | dwmapi.dll | shcore.dll | userenv.dll | netapi32.dll | \
         wtsapi32.dll | authz.dll | d3d9.dll | d3d11.dll | dxgi.dll | dwrite.dll | msvcrt.dll | \
-        api-ms-win-*) ;;
+        winspool.drv | api-ms-win-*) ;;
       *)
         echo "error: $exe needs $dll beside it" >&2
         return 1
