@@ -37,6 +37,9 @@ WINDOWS_UI_PACKAGES=(qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translation
 # Wine on a virtual display, Wine's own fonts (the frame's buttons, Tahoma; kept
 # apart from this machine's fonts), and a Song face standing in for SimSun.
 WINE_PACKAGES=(wine wine64 xvfb xauth fontconfig fonts-wine fonts-arphic-uming)
+# What the checks of the window's build need beside Wine: the installer, pressing
+# and photographing the window, and reading the sheet's PDF and printed PostScript.
+WINDOWS_CHECK_PACKAGES=(nsis xdotool imagemagick poppler-utils ghostscript)
 
 CACHE_ROOT="${XDG_CACHE_HOME:-$HOME/.cache}/vapentis"
 
