@@ -10,9 +10,11 @@ export DEBIAN_FRONTEND=noninteractive
 PICTURE_FONT_PACKAGE=fonts-wqy-microhei
 
 # Packages every build needs: compiler, build tools, Qt, GoogleTest, the window's
-# CJK font and the pictures' one, and CLI11 and nlohmann-json for vapentis-calc.
+# CJK font and the pictures' one, CLI11 and nlohmann-json for vapentis-calc, and
+# poppler-utils, with which the tests read the calculation sheet's PDF back.
 BUILD_PACKAGES=(g++ cmake ninja-build libgtest-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n
-  libqt6svg6 fonts-arphic-uming "$PICTURE_FONT_PACKAGE" fontconfig libcli11-dev nlohmann-json3-dev)
+  libqt6svg6 fonts-arphic-uming "$PICTURE_FONT_PACKAGE" fontconfig libcli11-dev nlohmann-json3-dev
+  poppler-utils)
 
 # What the window alone needs to build and to look right: compiler, build tools,
 # Qt with its SVG module and Chinese texts, and the CJK fonts.

@@ -37,6 +37,9 @@ WINDOWS_UI_PACKAGES=(qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translation
 # Wine on a virtual display, Wine's own fonts (the frame's buttons, Tahoma; kept
 # apart from this machine's fonts), and a Song face standing in for SimSun.
 WINE_PACKAGES=(wine wine64 xvfb xauth fontconfig fonts-wine fonts-arphic-uming)
+# What the checks of the window's build need beside Wine: the installer, pressing
+# and photographing the window, and reading the sheet's PDF and printed PostScript.
+WINDOWS_CHECK_PACKAGES=(nsis xdotool imagemagick poppler-utils ghostscript)
 
 CACHE_ROOT="${XDG_CACHE_HOME:-$HOME/.cache}/vapentis"
 
@@ -229,7 +232,7 @@ stop_virtual_display() {
 }
 
 # Fails unless the program is one executable needing nothing beside it: every
-# DLL it imports is part of Windows.
+# DLL it imports is part of Windows (winspool.drv, the print spooler's, for printing).
 check_stand_alone() {
   local exe=$1 dll
   while read -r dll; do
@@ -238,7 +241,7 @@ check_stand_alone() {
         oleaut32.dll | comdlg32.dll | imm32.dll | winmm.dll | ws2_32.dll | shlwapi.dll | \
         version.dll | uxtheme.dll | dwmapi.dll | shcore.dll | userenv.dll | netapi32.dll | \
         wtsapi32.dll | authz.dll | d3d9.dll | d3d11.dll | dxgi.dll | dwrite.dll | msvcrt.dll | \
-        api-ms-win-*) ;;
+        winspool.drv | api-ms-win-*) ;;
       *)
         echo "error: $exe needs $dll beside it" >&2
         return 1

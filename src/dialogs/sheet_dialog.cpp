@@ -256,6 +256,16 @@ void SheetDialog::print() {
   QPrinter printer(QPrinter::HighResolution);
   SetSheetPageLayout(printer);
   printer.setDocName(QStringLiteral("计算书"));
+#ifdef Q_OS_WIN
+  // Without an installed printer Qt falls back to writing a PDF, which Windows'
+  // print dialog refuses: it would return at once and the button seem dead.
+  if (printer.outputFormat() != QPrinter::NativeFormat) {
+    ShowError(this,
+              QStringLiteral("无法打印：这台电脑没有安装打印机。请在 Windows 设置的“打印机和扫描仪”"
+                             "中添加打印机，或用“导出PDF…”把计算书存为PDF文件。"));
+    return;
+  }
+#endif
   QPrintDialog dialog(&printer, this);
   dialog.setObjectName(QStringLiteral("SheetPrintDialog"));
   // A cancelled print writes nothing.

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -21,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -46,6 +48,12 @@
 #include "sheet/running_cost.h"
 #include "shell/main_window.h"
 #include "ui_test_support.h"
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <cwchar>
+#endif
 
 namespace vapentis {
 namespace {
@@ -432,8 +440,82 @@ TEST_F(SheetDialogAlone, PrintingToAPdfFileGivesTheExportedText) {
   EXPECT_EQ(PdfText(printed), text);
 }
 
+#ifdef Q_OS_WIN
+// Why Windows' own print dialog cannot open here, or empty when it can: it
+// needs an installed printer and a window system to own it, which the offscreen
+// platform lacks (scripts/test-windows runs these tests with -platform windows).
+std::string NoNativePrintDialog() {
+  if (QPrinterInfo::availablePrinters().isEmpty()) return "no printer is installed";
+  if (QGuiApplication::platformName() == QStringLiteral("offscreen")) {
+    return "Windows' print dialog needs the windows platform";
+  }
+  return {};
+}
+
+// The file the installed test printer writes to, as scripts/test-windows set
+// it up; empty when the printer is a real one.
+QString PrinterOutput() { return QString::fromLocal8Bit(qgetenv("VAPENTIS_PRINTER_OUTPUT")); }
+
+// The visible Win32 dialog that `owner` opened, or nullptr.
+HWND DialogOwnedBy(HWND owner) {
+  struct Search {
+    HWND owner;
+    HWND found;
+  } search{owner, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* search = reinterpret_cast<Search*>(data);
+        wchar_t name[16] = {};
+        GetClassNameW(window, name, 16);
+        if (GetWindow(window, GW_OWNER) != search->owner || !IsWindowVisible(window) ||
+            std::wcscmp(name, L"#32770") != 0) {
+          return TRUE;
+        }
+        search->found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// While alive, answers each print dialog `owner` opens with a button: IDOK
+// prints, IDCANCEL cancels. Windows' dialog runs its own message loop, which
+// still fires Qt's timers.
+class NativeDialogAnswer {
+ public:
+  NativeDialogAnswer(QWidget* owner, int button) {
+    QObject::connect(&timer_, &QTimer::timeout, [this, owner, button] {
+      HWND dialog = DialogOwnedBy(reinterpret_cast<HWND>(owner->winId()));
+      if (dialog == nullptr || dialog == answered_) return;
+      answered_ = dialog;
+      ++answered_count_;
+      PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    });
+    timer_.start(20);
+  }
+
+  int answered() const { return answered_count_; }
+
+ private:
+  QTimer timer_;
+  HWND answered_ = nullptr;
+  int answered_count_ = 0;
+};
+#endif
+
 // 打印… opens the system's print dialog; cancelled, it prints nothing and says nothing.
 TEST_F(SheetDialogAlone, PrintOpensThePrintDialogAndACancelPrintsNothing) {
+  ModalCatcher errors;
+  dialog_->show();
+#ifdef Q_OS_WIN
+  if (const std::string reason = NoNativePrintDialog(); !reason.empty()) GTEST_SKIP() << reason;
+  NativeDialogAnswer cancel(dialog_, IDCANCEL);
+  Find<QPushButton>(dialog_, "SheetPrint")->click();
+  EXPECT_EQ(cancel.answered(), 1);
+  if (const QString output = PrinterOutput(); !output.isEmpty()) {
+    EXPECT_FALSE(QFile::exists(output)) << "the printer got a job";
+  }
+#else
   bool opened = false;
   QTimer poll;
   QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -444,11 +526,48 @@ TEST_F(SheetDialogAlone, PrintOpensThePrintDialogAndACancelPrintsNothing) {
     print->reject();
   });
   poll.start(5);
+  Find<QPushButton>(dialog_, "SheetPrint")->click();
+  EXPECT_TRUE(opened);
+#endif
+  EXPECT_TRUE(errors.texts().isEmpty());
+}
+
+// Windows' print dialog opens only on an installed printer: without one the
+// user is told so and pointed to the PDF, rather than nothing happening.
+TEST_F(SheetDialogAlone, PrintWithoutAPrinterSaysSoAndPointsToThePdf) {
+#ifndef Q_OS_WIN
+  GTEST_SKIP() << "Qt's own print dialog prints to a PDF file without any printer";
+#else
+  if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "a printer is installed";
   ModalCatcher errors;
   dialog_->show();
   Find<QPushButton>(dialog_, "SheetPrint")->click();
-  EXPECT_TRUE(opened);
+  ASSERT_EQ(errors.texts().size(), 1);
+  EXPECT_TRUE(errors.texts()[0].contains(QStringLiteral("没有安装打印机")));
+  EXPECT_TRUE(errors.texts()[0].contains(QStringLiteral("导出PDF")));
+#endif
+}
+
+// Print pressed in Windows' dialog sends the sheet's pages to the printer as
+// its driver writes them; scripts/test-windows reads the figures back.
+TEST_F(SheetDialogAlone, PrintPressedInTheDialogSendsTheSheetToThePrinter) {
+#ifndef Q_OS_WIN
+  GTEST_SKIP() << "the pages printed are checked by PrintingToAPdfFileGivesTheExportedText";
+#else
+  if (const std::string reason = NoNativePrintDialog(); !reason.empty()) GTEST_SKIP() << reason;
+  const QString output = PrinterOutput();
+  if (output.isEmpty()) GTEST_SKIP() << "would print on a real printer";
+  tick({"sizing", "steam", "pump"});
+  ModalCatcher errors;
+  dialog_->show();
+  NativeDialogAnswer print(dialog_, IDOK);
+  Find<QPushButton>(dialog_, "SheetPrint")->click();
+  EXPECT_EQ(print.answered(), 1);
   EXPECT_TRUE(errors.texts().isEmpty());
+  QFile printed(output);
+  ASSERT_TRUE(printed.open(QIODevice::ReadOnly)) << "the printer wrote nothing";
+  EXPECT_TRUE(printed.read(4) == "%!PS");
+#endif
 }
 
 }  // namespace

@@ -146,6 +146,113 @@ check_console() {
   echo "vapentis-calc in a Windows console: Chinese output and input read right"
 }
 
+# Figures of the sheet of sizing, steam and pump at their start-up inputs, as
+# pdftotext reads them with every blank removed: the running cost, the pump and
+# the page footer.
+SHEET_FIGURES=(MVR电费=125.4元/小时 多效蒸发年蒸汽费=216万元 采用MVR年节约=125.7万元
+  泵的计算功率=23.8kW 饱和蒸汽温度=100℃ 第1页共)
+
+# Fails unless the text of the PDF `pdf` (named `what`) holds every figure above.
+check_sheet_text() {
+  local pdf=$1 what=$2 text figure missing=()
+  text=$(pdftotext "$pdf" - | tr -d '[:space:]')
+  for figure in "${SHEET_FIGURES[@]}"; do
+    [[ $text == *"$figure"* ]] || missing+=("$figure")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    windows_check_failed "$what lacks ${missing[*]}"
+    return 1
+  fi
+}
+
+# Runs the window tests `filter` of `tests` under Wine (arguments after the
+# filter go to the program first) and fails unless they ran and passed: a test
+# that skips itself fails here, so each runs where it is meant to.
+run_window_tests() {
+  local tests=$1 filter=$2
+  shift 2
+  local report
+  report=$(mktemp --suffix=.xml)
+  timeout 300 wine "$tests" "$@" --gtest_filter="$filter" \
+    --gtest_output="xml:$(winepath -w "$report")" >"$report.log" 2>&1 || true
+  if ! grep -q 'result="completed"' "$report" || grep -q -e 'result="skipped"' -e '<failure' \
+    "$report"; then
+    cat "$report.log" >&2
+    rm -f "$report" "$report.log"
+    windows_check_failed "$filter did not run and pass under Wine ($*)"
+    return 1
+  fi
+  rm -f "$report" "$report.log"
+}
+
+# The calculation sheet the Windows build exports (start-up inputs, sizing,
+# steam and pump ticked), read on this side: every font embedded, every figure there.
+check_sheet_pdf() {
+  local tests=$1 dir
+  dir=$(mktemp -d)
+  # The test itself skips reading the PDF: Wine has no poppler.
+  if ! VAPENTIS_SHEET_PDF=$(winepath -w "$dir/sheet.pdf") timeout 300 wine "$tests" \
+    --gtest_filter=SheetDialogAlone.ExportsAPdfWithEveryFigureAndEveryFontEmbedded \
+    >"$dir/log" 2>&1; then
+    cat "$dir/log" >&2
+    windows_check_failed "exporting the sheet under Wine failed"
+    return 1
+  fi
+  [ -s "$dir/sheet.pdf" ] || windows_check_failed "the sheet's export wrote no PDF" || return 1
+  local fonts
+  fonts=$(pdffonts "$dir/sheet.pdf" | awk 'NR > 2 { print $(NF - 4) }')
+  if [ -z "$fonts" ] || grep -qv '^yes$' <<<"$fonts"; then
+    pdffonts "$dir/sheet.pdf" >&2
+    windows_check_failed "the exported sheet has a font not embedded, or none"
+    return 1
+  fi
+  check_sheet_text "$dir/sheet.pdf" "the exported sheet" || return 1
+  echo "sheet exported under Wine: every font embedded ($(wc -l <<<"$fonts")), and its text" \
+    "holds the running cost, the steam, the pump and the page numbers"
+  rm -rf "$dir"
+}
+
+# Printing under Wine, which offers printers only through CUPS: first with no
+# printer (打印… says so), then with a test printer added for the run, Wine's
+# PostScript driver writing to a file, on the windows platform so that Windows'
+# own print dialog opens: a cancel prints nothing; Print writes PostScript that
+# Ghostscript turns into a PDF holding the sheet's figures. The printer is
+# removed at the end, and before, in case a failed run left it.
+TEST_PRINTER='Test PostScript file'
+check_printing() {
+  local tests=$1 helper=$2 ppd=$3 dir
+  dir=$(mktemp -d)
+  wine "$helper" remove "$TEST_PRINTER" || return 1
+  run_window_tests "$tests" SheetDialogAlone.PrintWithoutAPrinterSaysSoAndPointsToThePdf \
+    -platform windows || return 1
+  local printed="$dir/printed.ps"
+  wine "$helper" add "$TEST_PRINTER" "$printed" "$(winepath -w "$ppd")" || return 1
+  local failed=0
+  export VAPENTIS_PRINTER_OUTPUT
+  VAPENTIS_PRINTER_OUTPUT=$(winepath -w "$printed")
+  run_window_tests "$tests" SheetDialogAlone.PrintOpensThePrintDialogAndACancelPrintsNothing \
+    -platform windows || failed=1
+  if [ "$failed" = 0 ] && [ -e "$printed" ]; then
+    windows_check_failed "a cancelled print wrote $printed" || failed=1
+  fi
+  if [ "$failed" = 0 ]; then
+    run_window_tests "$tests" SheetDialogAlone.PrintPressedInTheDialogSendsTheSheetToThePrinter \
+      -platform windows || failed=1
+  fi
+  unset VAPENTIS_PRINTER_OUTPUT
+  wine "$helper" remove "$TEST_PRINTER" || failed=1
+  [ "$failed" = 0 ] || return 1
+  if ! ps2pdf "$printed" "$dir/printed.pdf"; then
+    windows_check_failed "Ghostscript could not read what the printer got"
+    return 1
+  fi
+  check_sheet_text "$dir/printed.pdf" "the printed sheet" || return 1
+  echo "printing under Wine: without a printer 打印… says so; through Windows' print dialog" \
+    "a cancel prints nothing, and Print gives $(pdfinfo "$dir/printed.pdf" | sed -n 's/^Pages: *//p')" \
+    "pages holding the sheet's figures"
+  rm -rf "$dir"
+}
+
 # The window of `exe`, started under Wine at the screen scale `percent`, after
 # the menu command MVR and the button Command5: saved to `out`. Fails if the
 # window does not open at its scaled size or the press changes nothing.
