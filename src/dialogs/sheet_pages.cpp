@@ -51,7 +51,14 @@ int DrawSheetPages(const QString& html, QPagedPaintDevice& device) {
     if (i > 0) device.newPage();
     painter.save();
     painter.translate(0, -i * body.height());
-    document.drawContents(&painter, QRectF(QPointF(0, i * body.height()), body));
+    const QRectF view(QPointF(0, i * body.height()), body);
+    painter.setClipRect(view);
+    // A line that ends one page may reach a hair into the next, where it would be
+    // drawn again, clipped but still in the PDF's text; only a line that starts on
+    // a page is drawn there.
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = view.adjusted(0, metrics.height() / 2.0, 0, 0);
+    document.documentLayout()->draw(&painter, context);
     painter.restore();
     painter.setFont(SheetFont());
     painter.drawText(QRect(0, page.height() - metrics.height(), page.width(), metrics.height()),

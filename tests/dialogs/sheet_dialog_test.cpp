@@ -387,6 +387,13 @@ TEST_F(SheetDialogAlone, AllSixToolsFitThreePagesUnderThreeHundredKilobytes) {
   const int pages = DrawSheetPages(dialog_->html(), counter);
   EXPECT_GE(pages, 1);
   EXPECT_LE(pages, 3);
+  if (!PopplerThere()) GTEST_SKIP() << "poppler-utils is not installed here";
+  // Each result line once: none drawn again, clipped, at the top of the next page.
+  const QString text = WithoutBlanks(PdfText(path));
+  for (const QString& line : dialog_->text().split(QLatin1Char('\n'))) {
+    if (!line.contains(QLatin1Char('=')) || line.contains(QLatin1Char('\t'))) continue;
+    EXPECT_EQ(text.count(WithoutBlanks(line)), 1) << line.toStdString();
+  }
 }
 
 // Written through a file that is put in place only when whole: a folder that
