@@ -26,6 +26,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -186,6 +187,19 @@ class SheetDialogAlone : public ::testing::Test {
   std::unique_ptr<MainWindow> window_;
   SheetDialog* dialog_ = nullptr;
 };
+
+// The preview holds the sheet's width whatever is ticked: no sideways scrolling.
+TEST_F(SheetDialogAlone, PreviewNeedsNoSidewaysScrolling) {
+  dialog_->show();
+  const std::set<std::string_view> kTicks[] = {{}, {"sizing"}, {"steam", "pipe", "channel"}};
+  for (const auto& tools : kTicks) {
+    tick(tools);
+    QApplication::processEvents();
+    EXPECT_EQ(Find<QTextEdit>(dialog_, "SheetPreview")->horizontalScrollBar()->maximum(), 0)
+        << tools.size() << " tools ticked";
+  }
+  dialog_->hide();
+}
 
 TEST_F(SheetDialogAlone, ShowsTheCostBoxesWhileSizingIsTicked) {
   const std::pair<std::set<std::string_view>, bool> kCases[] = {
