@@ -26,7 +26,7 @@ constexpr std::array kAccurateTemperatures = {Range{55, 105}, Range{126, 165}};
 constexpr std::array kInputs = {
     InputDescription{
         .key = kSteamModeInput,
-        .label = "计算依据",
+        .label = "已知量",
         .unit = "",
         .start_text = kPressureMode,
         .hint = "由压力求温度，或由温度求压力",
