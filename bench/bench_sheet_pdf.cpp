@@ -66,8 +66,9 @@ int main(int argc, char** argv) {
   std::sort(milliseconds.begin(), milliseconds.end());
   const double median = milliseconds[kRuns / 2];
   const bool met = pages >= 1 && pages <= 3 && bytes < 300 * 1024 && median < 1000;
-  std::printf("sheet_pdf all six tools: pages=%d target<=3  size_kb=%.1f target<300  write_ms=%.1f "
-              "target<1000  %s\n",
-              pages, static_cast<double>(bytes) / 1024, median, met ? "ok" : "MISSED");
+  std::printf(
+      "sheet_pdf all six tools: pages=%d target<=3  size_kb=%.1f target<300  write_ms=%.1f "
+      "target<1000  %s\n",
+      pages, static_cast<double>(bytes) / 1024, median, met ? "ok" : "MISSED");
   return met ? 0 : 1;
 }
