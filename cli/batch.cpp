@@ -300,30 +300,65 @@ class LineEvaluator {
   std::vector<std::string_view> given_;  // keys of the inputs the line gives
 };
 
+enum class LineRead { Line, TooLong, End, Failed };
+
+// Reads the next line into `line` without its newline. The buffer grows only as
+// far as the lines need, so a batch of short lines touches no more memory than
+// they take; a line over `max_line_bytes` is skipped to its end, unread.
+LineRead ReadLine(std::istream& in, std::string& buffer, std::string_view& line,
+                  std::size_t max_line_bytes) {
+  constexpr std::size_t kFirstRoom = 4096;
+  std::size_t used = 0;
+  while (true) {
+    const std::size_t room = std::min(max_line_bytes, std::max(kFirstRoom, 2 * used));
+    // getline keeps one byte for its terminator.
+    if (buffer.size() < room + 1) buffer.resize(room + 1);
+    in.getline(buffer.data() + used, static_cast<std::streamsize>(room + 1 - used));
+    if (in.bad()) return LineRead::Failed;
+    const auto extracted = static_cast<std::size_t>(in.gcount());
+    if (!in.fail()) {
+      // Ended by the newline, which getline counts, or by the end of the input.
+      used += in.eof() ? extracted : extracted - 1;
+      line = std::string_view(buffer.data(), used);
+      return LineRead::Line;
+    }
+    used += extracted;
+    if (in.eof()) {
+      if (used == 0) return LineRead::End;
+      line = std::string_view(buffer.data(), used);
+      return LineRead::Line;
+    }
+    // The room is full and the line goes on.
+    in.clear();
+    if (used == max_line_bytes) {
+      in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+      return LineRead::TooLong;
+    }
+  }
+}
+
 }  // namespace
 
 BatchCounts RunBatch(std::istream& in, std::ostream& out, std::size_t max_line_bytes) {
   BatchCounts counts;
   LineEvaluator evaluator;
-  std::vector<char> buffer(max_line_bytes + 1);  // getline keeps one byte for the terminator
+  std::string buffer;
   JsonWriter json;
   std::uint64_t number = 0;
   while (true) {
     // About to wait for input: whoever feeds us may be waiting for these answers.
     if (in.rdbuf()->in_avail() <= 0) out.flush();
-    in.getline(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-    const std::streamsize extracted = in.gcount();
-    if (in.bad()) {
+    std::string_view line;
+    const LineRead read = ReadLine(in, buffer, line, max_line_bytes);
+    if (read == LineRead::Failed) {
       counts.read_error = true;
       break;
     }
+    if (read == LineRead::End) break;
+    ++number;
     json.Clear();
     bool ok = false;
-    if (in.fail()) {
-      if (in.eof()) break;  // nothing left to read
-      in.clear();
-      in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-      ++number;
+    if (read == LineRead::TooLong) {
       json.BeginObject();
       json.Key("line");
       json.Integer(number);
@@ -331,9 +366,6 @@ BatchCounts RunBatch(std::istream& in, std::ostream& out, std::size_t max_line_b
                  {});
       json.EndObject();
     } else {
-      ++number;
-      const std::string_view line(buffer.data(),
-                                  static_cast<std::size_t>(in.eof() ? extracted : extracted - 1));
       if (IsBlank(line)) {
         if (in.eof()) break;
         continue;

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli_test_support.h"
@@ -168,6 +171,43 @@ TEST(Batch, OverlongLineIsRefusedUnreadAndTheNextLineRuns) {
   EXPECT_EQ(records[1]["line"], 2);
   EXPECT_FALSE(records[2].contains("error"));
   EXPECT_EQ(records[2]["line"], 3);
+}
+
+// A sizing request of exactly `bytes` bytes, its application text padded with x.
+std::string RequestOfLength(std::size_t bytes) {
+  const std::string head = R"({"tool":"sizing","application":")";
+  const std::string tail = R"("})";
+  return head + std::string(bytes - head.size() - tail.size(), 'x') + tail;
+}
+
+TEST(Batch, ALineUpToTheLimitIsReadWholeAndALongerOneIsRefused) {
+  constexpr std::size_t kLimit = 10000;
+  // Around the first room the reader takes, where it doubles, and the limit.
+  for (const std::size_t bytes :
+       {50, 4095, 4096, 4097, 8191, 8192, 8193, 9999, 10000, 10001, 30000}) {
+    for (const std::string_view end : {"\n", "\r\n", ""}) {
+      SCOPED_TRACE(std::to_string(bytes) + " bytes, then " + std::to_string(end.size()));
+      const std::string first = RequestOfLength(bytes);
+      const bool last = end.empty();
+      std::istringstream in(first + std::string(end) + (last ? "" : R"({"tool":"pump"})"));
+      std::ostringstream out;
+      const BatchCounts counts = RunBatch(in, out, kLimit);
+      const std::vector<json> records = Records(out.str());
+      ASSERT_EQ(records.size(), last ? 1U : 2U);
+      const bool fits = bytes + (end == "\r\n" ? 1 : 0) <= kLimit;
+      if (fits) {
+        EXPECT_EQ(records[0]["inputs"]["application"].get<std::string>().size(),
+                  static_cast<std::size_t>(std::count(first.begin(), first.end(), 'x')));
+      } else {
+        EXPECT_EQ(records[0]["error"]["kind"], "LineTooLong");
+      }
+      EXPECT_EQ(counts.failed, fits ? 0U : 1U) << "an unknown application still calculates";
+      if (!last) {
+        EXPECT_EQ(records[1]["line"], 2);
+        EXPECT_EQ(records[1]["tool"], "pump") << "the next line is read from its start";
+      }
+    }
+  }
 }
 
 TEST(Batch, UnknownChannelIsAFailedRecordThatStillHoldsItsEmptyLines) {
