@@ -91,8 +91,6 @@ Folded FoldAt(std::string_view text, std::size_t i) {
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-[[noreturn]] void NotANumber() { throw CalcFailure(CalcFailure::Kind::NotANumber); }
-
 bool IsAscii(std::string_view text) {
   for (const char c : text) {
     if (static_cast<unsigned char>(c) >= 0x80) return false;
@@ -100,17 +98,17 @@ bool IsAscii(std::string_view text) {
   return true;
 }
 
-// Full-width forms of Chinese input methods turned into their ASCII characters.
-std::string FoldToAscii(std::string_view text) {
-  std::string folded;
+// Full-width forms of Chinese input methods turned into their ASCII characters;
+// false when a character has no ASCII meaning here.
+bool FoldToAscii(std::string_view text, std::string& folded) {
   folded.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
     const Folded f = FoldAt(text, i);
-    if (f.ascii == '\0') NotANumber();
+    if (f.ascii == '\0') return false;
     folded.push_back(f.ascii);
     i += f.length;
   }
-  return folded;
+  return true;
 }
 
 // from_chars on a number whose separator is not a full stop: a copy with one.
@@ -152,11 +150,13 @@ long long DecimalMagnitude(const char* p, const char* last) {
   return integer_digits - 1 - leading_zeros + exponent;
 }
 
-// Reads text of ASCII characters; false when it is not a number. Past the
-// blanks and the sign, from_chars's own grammar is the accepted one (digits
-// with one full stop, an optional exponent), less the infinities and NaNs it
-// also knows, so it scans and converts the number in one pass.
-bool ReadAscii(std::string_view text, char decimal_separator, double& out) {
+enum class Ascii { Number, NotANumber, Overflow };
+
+// Reads text of ASCII characters. Past the blanks and the sign, from_chars's
+// own grammar is the accepted one (digits with one full stop, an optional
+// exponent), less the infinities and NaNs it also knows, so it scans and
+// converts the number in one pass.
+Ascii ReadAscii(std::string_view text, char decimal_separator, double& out) {
   const char* first = text.data();
   const char* last = first + text.size();
   while (first < last && IsBlank(*first)) ++first;
@@ -164,7 +164,7 @@ bool ReadAscii(std::string_view text, char decimal_separator, double& out) {
   bool negative = false;
   if (first < last && (*first == '+' || *first == '-')) negative = *first++ == '-';
   if (first == last || !(IsDigit(*first) || *first == '.' || *first == decimal_separator)) {
-    return false;
+    return Ascii::NotANumber;
   }
 
   const char* const separator =
@@ -172,27 +172,38 @@ bool ReadAscii(std::string_view text, char decimal_separator, double& out) {
   double value = 0.0;
   const auto [end, ec] = separator != last ? FromCharsWithFullStop(first, last, separator, value)
                                            : std::from_chars(first, last, value);
-  if (end != last) return false;
+  if (end != last) return Ascii::NotANumber;
   if (ec == std::errc::result_out_of_range) {
     // Too small for a double: zero, as the hardware would round it.
-    if (DecimalMagnitude(first, last) >= 0) throw CalcFailure(CalcFailure::Kind::Overflow);
+    if (DecimalMagnitude(first, last) >= 0) return Ascii::Overflow;
     value = 0.0;
   } else if (ec != std::errc()) {
-    return false;
+    return Ascii::NotANumber;
   }
   out = negative ? -value : value;
-  return true;
+  return Ascii::Number;
 }
 
 }  // namespace
 
-double ParseNumber(std::string_view text, char decimal_separator) {
+ReadNumber TryParseNumber(std::string_view text, char decimal_separator) {
   // Plain ASCII, the usual case, is read in place; only text that fails so
   // is scanned for full-width forms and read again folded.
-  double value = 0.0;
-  if (ReadAscii(text, decimal_separator, value)) return value;
-  if (IsAscii(text) || !ReadAscii(FoldToAscii(text), decimal_separator, value)) NotANumber();
-  return value;
+  ReadNumber read;
+  Ascii ascii = ReadAscii(text, decimal_separator, read.value);
+  if (ascii == Ascii::NotANumber && !IsAscii(text)) {
+    std::string folded;
+    if (FoldToAscii(text, folded)) ascii = ReadAscii(folded, decimal_separator, read.value);
+  }
+  if (ascii == Ascii::NotANumber) read.failure = CalcFailure::Kind::NotANumber;
+  if (ascii == Ascii::Overflow) read.failure = CalcFailure::Kind::Overflow;
+  return read;
+}
+
+double ParseNumber(std::string_view text, char decimal_separator) {
+  const ReadNumber read = TryParseNumber(text, decimal_separator);
+  if (read.failure) throw CalcFailure(*read.failure);
+  return read.value;
 }
 
 CalcFailure Blamed(const CalcFailure& failure, Blame blame) {
@@ -201,11 +212,10 @@ CalcFailure Blamed(const CalcFailure& failure, Blame blame) {
 }
 
 double ParseInput(std::string_view text, std::string_view input, char decimal_separator) {
-  try {
-    return ParseNumber(text, decimal_separator);
-  } catch (const CalcFailure& failure) {
-    throw CalcFailure(failure.kind(), std::string(input));
-  }
+  // Thrown once, already laid at the input: a throw costs more than the rest of a parse.
+  const ReadNumber read = TryParseNumber(text, decimal_separator);
+  if (read.failure) throw CalcFailure(*read.failure, std::string(input));
+  return read.value;
 }
 
 namespace {
@@ -262,11 +272,20 @@ bool ShortDecimal(double a, std::array<char, 17>& digits, int& k, int& e) {
 
 }  // namespace
 
-std::string NumberText(double x, char decimal_separator) {
+ShownNumber::ShownNumber(double x, char decimal_separator) noexcept {
+  const auto put_text = [this](std::string_view text) {
+    text.copy(chars_.data(), text.size());
+    size_ = text.size();
+  };
   if (x == 0.0 || !std::isfinite(x)) {
-    if (std::isnan(x)) return "NaN";
-    if (std::isinf(x)) return x < 0 ? "-Inf" : "Inf";
-    return "0";
+    if (std::isnan(x)) {
+      put_text("NaN");
+    } else if (std::isinf(x)) {
+      put_text(x < 0 ? "-Inf" : "Inf");
+    } else {
+      put_text("0");
+    }
+    return;
   }
   std::array<char, 17> digits{};
   int k = 0;
@@ -287,11 +306,8 @@ std::string NumberText(double x, char decimal_separator) {
   }
   while (k > 1 && digits[static_cast<std::size_t>(k - 1)] == '0') --k;
 
-  // Built in a local buffer: the longest form, a sign, 15 integer digits, the
-  // separator and 15 fraction digits, takes 32 characters.
-  std::array<char, 40> out{};
   std::size_t n = 0;
-  const auto put = [&](char c) { out[n++] = c; };
+  const auto put = [&](char c) { chars_[n++] = c; };
   const auto put_digits = [&](int from, int to) {
     for (int d = from; d < to; ++d) put(digits[static_cast<std::size_t>(d)]);
   };
@@ -311,7 +327,8 @@ std::string NumberText(double x, char decimal_separator) {
       put(decimal_separator);
       put_digits(e + 1, k);
     }
-    return std::string(out.data(), n);
+    size_ = n;
+    return;
   }
   put(digits[0]);
   if (k > 1) {
@@ -324,7 +341,20 @@ std::string NumberText(double x, char decimal_separator) {
   if (magnitude >= 100) put(static_cast<char>('0' + magnitude / 100));
   put(static_cast<char>('0' + magnitude / 10 % 10));
   put(static_cast<char>('0' + magnitude % 10));
-  return std::string(out.data(), n);
+  size_ = n;
+}
+
+std::string NumberText(double x, char decimal_separator) {
+  return std::string(ShownNumber(x, decimal_separator).text());
+}
+
+std::string Concat(std::initializer_list<std::string_view> parts) {
+  std::size_t size = 0;
+  for (const std::string_view part : parts) size += part.size();
+  std::string text;
+  text.reserve(size);
+  for (const std::string_view part : parts) text += part;
+  return text;
 }
 
 std::string JoinLines(const std::vector<std::string>& lines) {

@@ -2,7 +2,11 @@
 // rounding, and writing the numbers and lines that every result box shows.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <exception>
+#include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,6 +53,14 @@ std::string_view KindName(CalcFailure::Kind kind);
 // text that is not a number and Overflow beyond the double range.
 double ParseNumber(std::string_view text, char decimal_separator = '.');
 
+// What ParseNumber makes of a text, without throwing: the value, or the kind
+// it would throw (NotANumber or Overflow). For readers that only look.
+struct ReadNumber {
+  double value = 0;
+  std::optional<CalcFailure::Kind> failure;
+};
+ReadNumber TryParseNumber(std::string_view text, char decimal_separator = '.');
+
 // The failure, laid at `blame`'s input unless it already blames one or `blame`
 // names none.
 CalcFailure Blamed(const CalcFailure& failure, Blame blame);
@@ -61,6 +73,23 @@ double RoundHalfEven(double x, int places);
 
 // The text a result line shows for x: at most 15 significant digits.
 std::string NumberText(double x, char decimal_separator = '.');
+
+// NumberText's text in a buffer of its own, so that a line can take it
+// without a string of its own: Concat("蒸发量=", ShownNumber(w), "吨/小时").
+class ShownNumber {
+ public:
+  explicit ShownNumber(double x, char decimal_separator = '.') noexcept;
+  std::string_view text() const noexcept { return {chars_.data(), size_}; }
+  operator std::string_view() const noexcept { return text(); }
+
+ private:
+  // The longest text: a sign, 15 integer digits, the separator and 15 fraction digits.
+  std::array<char, 40> chars_;
+  std::size_t size_ = 0;
+};
+
+// The parts one after another, in a string whose room is taken once.
+std::string Concat(std::initializer_list<std::string_view> parts);
 
 // Result lines joined with "\r\n", none after the last line.
 std::string JoinLines(const std::vector<std::string>& lines);

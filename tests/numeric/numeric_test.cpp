@@ -74,6 +74,9 @@ TEST_P(ParseAccepts, GivesTheNearestDouble) {
   const double v = ParseNumber(c.text, c.separator);
   EXPECT_EQ(v, c.expected) << c.text;
   EXPECT_EQ(std::signbit(v), std::signbit(c.expected)) << c.text;
+  const ReadNumber read = TryParseNumber(c.text, c.separator);
+  EXPECT_FALSE(read.failure) << c.text;
+  EXPECT_EQ(std::memcmp(&read.value, &v, sizeof v), 0) << c.text;
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, ParseAccepts, ::testing::ValuesIn(kAccepted), [](const auto& info) {
@@ -135,6 +138,15 @@ TEST(ParseNumber, RejectsTextThatIsNotANumberAndValuesBeyondTheRange) {
       ADD_FAILURE() << "accepted \"" << c.text << "\"";
     } catch (const CalcFailure& failure) {
       EXPECT_EQ(failure.kind(), c.kind) << c.text;
+    }
+    EXPECT_EQ(TryParseNumber(c.text, c.separator).failure, c.kind) << c.text;
+    try {
+      ParseInput(c.text, "flow", c.separator);
+      ADD_FAILURE() << "accepted \"" << c.text << "\"";
+    } catch (const CalcFailure& failure) {
+      EXPECT_EQ(failure.kind(), c.kind) << c.text;
+      EXPECT_EQ(failure.input(), "flow") << c.text;
+      EXPECT_EQ(failure.cause(), "") << c.text;
     }
   }
 }
@@ -417,6 +429,15 @@ TEST(Checked, DomainFailuresAreRaisedAtTheCall) {
       EXPECT_EQ(failure.kind(), Kind::InvalidArgument) << name;
     }
   }
+}
+
+TEST(Concat, JoinsTextsAndShownNumbersInOrder) {
+  EXPECT_EQ(Concat({"蒸发量=", ShownNumber(3.75), "吨/小时"}), "蒸发量=3.75吨/小时");
+  EXPECT_EQ(Concat({"d=", ShownNumber(1.5e-16, ','), "", "mm"}), "d=1,5E-16mm");
+  EXPECT_EQ(Concat({ShownNumber(-0.0), ShownNumber(std::nan("")),
+                    ShownNumber(-std::numeric_limits<double>::infinity())}),
+            "0NaN-Inf");
+  EXPECT_EQ(Concat({}), "");
 }
 
 TEST(JoinLines, JoinsWithCarriageReturnLineFeedAndNoneAfterTheLast) {
