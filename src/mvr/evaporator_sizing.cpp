@@ -104,7 +104,7 @@ SizingResult SizeEvaporator(const SizingInputs& in) {
       r.type_name = "降膜+强制循环";
     }
   }
-  r.model_code = "KOV" + NumberText(w, sep) + "-" + r.application_code + "-" + r.type_code;
+  r.model_code = Concat({"KOV", ShownNumber(w, sep), "-", r.application_code, "-", r.type_code});
   r.footprint = BandText(kFootprints, w);
   r.staffing = BandText(kStaffing, w);
   r.lines = SizingResultLines(r, sep);
@@ -112,17 +112,21 @@ SizingResult SizeEvaporator(const SizingInputs& in) {
 }
 
 std::vector<std::string> SizingResultLines(const SizingResult& r, char decimal_separator) {
-  return {
-      "蒸发量=" + NumberText(r.evaporation_t_per_h, decimal_separator) + "吨/小时",
-      "推荐蒸发器形式：" + r.type_name,
-      "MVR蒸发器型号：" + r.model_code,
-      "MVR蒸发器每小时耗电量（估算）：" + NumberText(r.power_kwh_per_h, decimal_separator) + "kWh",
-      "MVR蒸发器处理每吨水电耗（估算）：" + NumberText(r.power_kwh_per_t, decimal_separator) +
-          "kWh",
-      "MVR蒸发器占地空间（长x宽x高）：" + r.footprint,
-      "MVR蒸发器运行方式：" + r.staffing,
-      "详细情况需要针对性设计",
-  };
+  const char sep = decimal_separator;
+  // Moved in one by one: a braced list would copy each line once more.
+  std::vector<std::string> lines;
+  lines.reserve(8);
+  lines.push_back(Concat({"蒸发量=", ShownNumber(r.evaporation_t_per_h, sep), "吨/小时"}));
+  lines.push_back(Concat({"推荐蒸发器形式：", r.type_name}));
+  lines.push_back(Concat({"MVR蒸发器型号：", r.model_code}));
+  lines.push_back(
+      Concat({"MVR蒸发器每小时耗电量（估算）：", ShownNumber(r.power_kwh_per_h, sep), "kWh"}));
+  lines.push_back(
+      Concat({"MVR蒸发器处理每吨水电耗（估算）：", ShownNumber(r.power_kwh_per_t, sep), "kWh"}));
+  lines.push_back(Concat({"MVR蒸发器占地空间（长x宽x高）：", r.footprint}));
+  lines.push_back(Concat({"MVR蒸发器运行方式：", r.staffing}));
+  lines.emplace_back("详细情况需要针对性设计");
+  return lines;
 }
 
 }  // namespace vapentis

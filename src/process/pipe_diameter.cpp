@@ -46,7 +46,7 @@ double BlamedDiameter(double flow, double density, bool density_typed, double ve
 }
 
 std::string DiameterLine(double diameter_mm, char sep) {
-  return "圆形管道直径=" + NumberText(diameter_mm, sep) + "mm，按标准管径选择";
+  return Concat({"圆形管道直径=", ShownNumber(diameter_mm, sep), "mm，按标准管径选择"});
 }
 
 }  // namespace
@@ -94,16 +94,17 @@ PipeResult PipeDiameterResult(const PipeInputs& in) {
       const double v = ParseInput(in.velocity, kVelocityInput, sep);
       r.density_kg_per_m3 = density;
       r.diameter_mm = RoundHalfEven(BlamedDiameter(m, density, false, v), 0);
-      r.lines = {"饱和蒸汽密度=" + NumberText(density, sep) + "kg/m3",
-                 DiameterLine(r.diameter_mm, sep)};
+      r.lines.reserve(3);
+      r.lines.push_back(Concat({"饱和蒸汽密度=", ShownNumber(density, sep), "kg/m3"}));
+      r.lines.push_back(DiameterLine(r.diameter_mm, sep));
       // The standard's vapour density beside the tool's own, through the same formula.
       if (const std::optional<if97::Saturation> state = if97::SaturationAtTemperature(t)) {
         const double reference_density = RoundHalfEven(state->vapour_density_kg_m3, 4);
         r.reference = PipeReference{
             reference_density, RoundHalfEven(BlamedDiameter(m, reference_density, false, v), 0)};
-        r.lines.push_back("按IAPWS-IF97：饱和蒸汽密度=" + NumberText(reference_density, sep) +
-                          "kg/m3，圆形管道直径=" + NumberText(r.reference->diameter_mm, sep) +
-                          "mm");
+        r.lines.push_back(
+            Concat({"按IAPWS-IF97：饱和蒸汽密度=", ShownNumber(reference_density, sep),
+                    "kg/m3，圆形管道直径=", ShownNumber(r.reference->diameter_mm, sep), "mm"}));
       } else {
         r.lines.emplace_back(kNoReferenceLine);
       }
@@ -114,11 +115,11 @@ PipeResult PipeDiameterResult(const PipeInputs& in) {
       const double density = ParseInput(in.density, kDensityInput, sep);
       const double v = ParseInput(in.velocity, kVelocityInput, sep);
       r.diameter_mm = RoundHalfEven(BlamedDiameter(m, density, true, v), 0);
-      r.lines = {DiameterLine(r.diameter_mm, sep)};
+      r.lines.push_back(DiameterLine(r.diameter_mm, sep));
       break;
     }
     case FluidState::None:
-      r.lines = {"请选择流体形态"};
+      r.lines.emplace_back("请选择流体形态");
       break;
   }
   return r;

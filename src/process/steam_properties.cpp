@@ -57,14 +57,25 @@ std::optional<SteamReference> Reference(SteamMode mode, double typed) {
 std::string ReferenceLine(SteamMode mode, const std::optional<SteamReference>& reference,
                           char sep) {
   if (!reference) return std::string(kNoReferenceLine);
-  std::string line = "按IAPWS-IF97：";
-  if (mode == SteamMode::Pressure) {
-    line += "温度=" + NumberText(reference->temperature_c, sep) + "℃";
-  } else {
-    line += "压力=" + NumberText(reference->pressure_mpa, sep) + "MPa";
-  }
-  return line + "，密度=" + NumberText(reference->density_kg_per_m3, sep) +
-         "kg/m3，潜热=" + NumberText(reference->latent_heat_kj_per_kg, sep) + "kJ/kg";
+  const bool pressure_mode = mode == SteamMode::Pressure;
+  return Concat(
+      {"按IAPWS-IF97：", pressure_mode ? "温度=" : "压力=",
+       ShownNumber(pressure_mode ? reference->temperature_c : reference->pressure_mpa, sep),
+       pressure_mode ? "℃" : "MPa", "，密度=", ShownNumber(reference->density_kg_per_m3, sep),
+       "kg/m3，潜热=", ShownNumber(reference->latent_heat_kj_per_kg, sep), "kJ/kg"});
+}
+
+// The correlation's three lines, then the standard's.
+std::vector<std::string> SteamLines(std::string_view first, double first_value,
+                                    std::string_view first_unit, const SteamResult& r,
+                                    SteamMode mode, char sep) {
+  std::vector<std::string> lines;
+  lines.reserve(4);
+  lines.push_back(Concat({first, ShownNumber(first_value, sep), first_unit}));
+  lines.push_back(Concat({"饱和蒸汽密度=", ShownNumber(r.density_kg_per_m3, sep), "kg/m3"}));
+  lines.push_back(Concat({"饱和蒸汽潜热=", ShownNumber(r.latent_heat_kj_per_kg, sep), "kJ/kg"}));
+  lines.push_back(ReferenceLine(mode, r.reference, sep));
+  return lines;
 }
 
 SteamResult PressureMode(const SteamInputs& in) {
@@ -83,12 +94,7 @@ SteamResult PressureMode(const SteamInputs& in) {
   r.latent_heat_kj_per_kg = RoundHalfEven(LatentHeat(t), 0);
   r.temperature_c = RoundHalfEven(t, 1);
   r.reference = Reference(SteamMode::Pressure, p);
-  r.lines = {
-      "饱和蒸汽温度=" + NumberText(r.temperature_c, sep) + "℃",
-      "饱和蒸汽密度=" + NumberText(r.density_kg_per_m3, sep) + "kg/m3",
-      "饱和蒸汽潜热=" + NumberText(r.latent_heat_kj_per_kg, sep) + "kJ/kg",
-      ReferenceLine(SteamMode::Pressure, r.reference, sep),
-  };
+  r.lines = SteamLines("饱和蒸汽温度=", r.temperature_c, "℃", r, SteamMode::Pressure, sep);
   return r;
 }
 
@@ -109,12 +115,7 @@ SteamResult TemperatureMode(const SteamInputs& in) {
   r.latent_heat_kj_per_kg = RoundHalfEven(LatentHeat(t), 0);
   r.reference = Reference(SteamMode::Temperature, t);
   // "Mpa" is the unit as engineers know it from earlier quotes.
-  r.lines = {
-      "饱和蒸汽压力=" + NumberText(r.pressure_mpa, sep) + "Mpa",
-      "饱和蒸汽密度=" + NumberText(r.density_kg_per_m3, sep) + "kg/m3",
-      "饱和蒸汽潜热=" + NumberText(r.latent_heat_kj_per_kg, sep) + "kJ/kg",
-      ReferenceLine(SteamMode::Temperature, r.reference, sep),
-  };
+  r.lines = SteamLines("饱和蒸汽压力=", r.pressure_mpa, "Mpa", r, SteamMode::Temperature, sep);
   return r;
 }
 

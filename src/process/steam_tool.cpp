@@ -39,7 +39,8 @@ constexpr std::array kInputs = {
         .unit = "MPa",
         .unit_in_caption = UnitInCaption::AsciiBrackets,
         .start_text = "0.1013",
-        .hint = "饱和蒸汽的绝对压力。结果最后一行按IAPWS-IF97国际标准（0.000611657~16.5291MPa），供对照",
+        .hint = "饱和蒸汽的绝对压力。结果最后一行按IAPWS-IF97国际标准（0.000611657~16."
+                "5291MPa），供对照",
         .valid = {0.000611657, 22.064},
         .valid_note = "饱和蒸汽只在三相点0.000611657MPa与临界点22.064MPa之间存在",
         .accurate = kAccuratePressures,
