@@ -15,7 +15,7 @@ using nlohmann::json;
 std::string StringJson(std::string_view value) {
   JsonWriter writer;
   writer.String(value);
-  return writer.text();
+  return std::string(writer.text());
 }
 
 // Texts that must come back unchanged through a JSON reader.
@@ -34,6 +34,11 @@ const TextCase kTexts[] = {
     {"NUL inside", std::string("a\0b", 3), R"("a\u0000b")"},
     {"empty", "", R"("")"},
     {"four-byte character", "\xF0\x9F\x98\x80", "\"\xF0\x9F\x98\x80\""},
+    {"Chinese around a quote", "蒸发\"结晶\"", R"("蒸发\"结晶\"")"},
+    {"two- and four-byte characters inside Chinese", "吨\xC3\xA9\xF0\x9F\x98\x80小时",
+     "\"吨\xC3\xA9\xF0\x9F\x98\x80小时\""},
+    {"highest three-byte characters", "\xEF\xBF\xBF\xED\x9F\xBF\xE0\xA0\x80",
+     "\"\xEF\xBF\xBF\xED\x9F\xBF\xE0\xA0\x80\""},
 };
 
 TEST(JsonWriter, StringsReadBackUnchanged) {
@@ -59,6 +64,10 @@ const BadUtf8Case kBadUtf8[] = {
     {"overlong slash", "\xC0\xAF", "\xEF\xBF\xBD\xEF\xBF\xBD"},
     {"surrogate", "\xED\xA0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
     {"beyond U+10FFFF", "\xF4\x90\x80\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+    {"overlong after Chinese", "中\xE0\x80\x80文", "中\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD文"},
+    {"surrogate after Chinese", "中\xED\xB0\x80", "中\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+    {"Chinese cut off at the end", "中文\xE4\xB8", "中文\xEF\xBF\xBD\xEF\xBF\xBD"},
+    {"lead without continuation inside Chinese", "中\xE4文", "中\xEF\xBF\xBD文"},
 };
 
 TEST(JsonWriter, BytesThatAreNotUtf8BecomeReplacementCharacters) {
@@ -96,6 +105,25 @@ TEST(JsonWriter, NumbersAreShortestTextsThatReadBackExactly) {
       EXPECT_EQ(json::parse(writer.text()).get<double>(), c.value);
     }
   }
+}
+
+TEST(JsonWriter, KeepsEverythingWrittenAsItsBufferGrows) {
+  JsonWriter writer;
+  json expected = json::array();
+  writer.BeginArray();
+  for (int i = 0; i < 300; ++i) {
+    // Texts of every length up to several kilobytes, each character needing its escape.
+    const std::string text(static_cast<std::size_t>(i * 17), i % 2 == 0 ? '\x01' : 'x');
+    writer.String(text);
+    writer.Number(i + 0.5);
+    expected.push_back(text);
+    expected.push_back(i + 0.5);
+  }
+  writer.EndArray();
+  EXPECT_EQ(json::parse(writer.text()), expected);
+  writer.Clear();
+  writer.Null();
+  EXPECT_EQ(writer.text(), "null") << "the room is reused from the start";
 }
 
 TEST(JsonWriter, SeparatesMembersAndElementsAtEveryDepth) {
