@@ -3,7 +3,9 @@
 // record is valid JSON (so valid UTF-8: a byte that is not comes back as
 // U+FFFD), begins with its line number and either succeeds or names a known
 // failure. The same line under a short length limit gives the same record, or
-// the record of a line too long.
+// the record of a line too long; and after a byte order mark, which the JSON
+// parser steps over and which keeps the line from the quick reading of plain
+// requests, the same record, but for where a malformed line is blamed.
 //
 // The input is the line: its bytes up to the first newline, or all of them.
 #include <cstdint>
@@ -114,12 +116,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   const std::string_view line = bytes.substr(0, bytes.find('\n'));
 
-  const Run run = RunLine(line, vapentis::cli::kMaxLineBytes);
+  using vapentis::cli::kMaxLineBytes;
+  const Run run = RunLine(line, kMaxLineBytes);
   if (IsBlank(line)) {
     if (!run.out.empty() || run.counts.requests != 0) Fail(line, run.out, "a blank line answered");
     return 0;
   }
-  CheckRecord(line, run);
+  const json record = CheckRecord(line, run);
+
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (!line.starts_with(kByteOrderMark.substr(0, 1))) {
+    const Run parsed = RunLine(std::string(kByteOrderMark) + std::string(line), kMaxLineBytes);
+    const json marked = CheckRecord(line, parsed);
+    if (record.contains("error") && record["error"]["kind"] == "MalformedJson") {
+      if (marked["error"]["kind"] != "MalformedJson") {
+        Fail(line, parsed.out, "malformed, yet read after a byte order mark");
+      }
+    } else if (parsed.out != run.out) {
+      Fail(line, parsed.out, "read otherwise than the JSON parser reads it");
+    }
+  }
 
   const Run limited = RunLine(line, kShortLimit);
   if (line.size() <= kShortLimit) {
