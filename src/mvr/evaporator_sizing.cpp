@@ -64,7 +64,6 @@ std::optional<Application> FindApplication(std::string_view text) {
 SizingResult SizeEvaporator(const SizingInputs& in) {
   const char sep = in.decimal_separator;
   Checked c;
-  SizingResult r;
 
   // The concentrations come first, so their failures win over the throughput's.
   const double cf = ParseInput(in.feed_concentration, kFeedConcentrationInput, sep);
@@ -77,7 +76,6 @@ SizingResult SizeEvaporator(const SizingInputs& in) {
   const double t = ParseInput(in.throughput, kThroughputInput, sep);
   const double w = RoundHalfEven(c.mul(t, q), 2);
   c.check();
-  r.evaporation_t_per_h = w;
 
   const std::optional<Application> app = FindApplication(in.application);
   const double n = app ? app->main_power_coefficient : 0;
@@ -87,10 +85,15 @@ SizingResult SizeEvaporator(const SizingInputs& in) {
   const double p =
       RoundHalfEven(c.add(c.mul(c.mul(c.mul(w, n), 2.5), size_factor), c.mul(c.mul(w, 5), k)), 1);
   c.check();
-  r.power_kwh_per_h = p;
-  r.power_kwh_per_t = RoundHalfEven(c.div(p, t), 1);
+  const double per_ton = RoundHalfEven(c.div(p, t), 1);
   c.check(t == 0 ? Blame{kThroughputInput, "处理量为零，无法计算每吨水电耗"} : Blame{});
 
+  // Made after the last step that can fail, so that a failure need not stop here to free it:
+  // a throw that passes through without a stop costs markedly less.
+  SizingResult r;
+  r.evaporation_t_per_h = w;
+  r.power_kwh_per_h = p;
+  r.power_kwh_per_t = per_ton;
   if (app) {
     r.application_code = app->code;
     if (app->family == EvaporatorFamily::Film) {

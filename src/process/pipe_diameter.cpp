@@ -77,7 +77,8 @@ double PipeDiameter(double flow_kg_per_h, double density_kg_per_m3, double veloc
 
 PipeResult PipeDiameterResult(const PipeInputs& in) {
   const char sep = in.decimal_separator;
-  PipeResult r;
+  // Each result is made after the steps that can fail, so that a failure need not stop
+  // here to free it.
   switch (in.state) {
     case FluidState::Steam: {
       const double t = ParseInput(in.temperature, kSteamTemperatureInput, sep);
@@ -92,8 +93,10 @@ PipeResult PipeDiameterResult(const PipeInputs& in) {
       }
       const double m = ParseInput(in.flow, kFlowInput, sep);
       const double v = ParseInput(in.velocity, kVelocityInput, sep);
+      const double diameter = RoundHalfEven(BlamedDiameter(m, density, false, v), 0);
+      PipeResult r;
       r.density_kg_per_m3 = density;
-      r.diameter_mm = RoundHalfEven(BlamedDiameter(m, density, false, v), 0);
+      r.diameter_mm = diameter;
       r.lines.reserve(3);
       r.lines.push_back(Concat({"饱和蒸汽密度=", ShownNumber(density, sep), "kg/m3"}));
       r.lines.push_back(DiameterLine(r.diameter_mm, sep));
@@ -108,20 +111,23 @@ PipeResult PipeDiameterResult(const PipeInputs& in) {
       } else {
         r.lines.emplace_back(kNoReferenceLine);
       }
-      break;
+      return r;
     }
     case FluidState::Liquid: {
       const double m = ParseInput(in.flow, kFlowInput, sep);
       const double density = ParseInput(in.density, kDensityInput, sep);
       const double v = ParseInput(in.velocity, kVelocityInput, sep);
-      r.diameter_mm = RoundHalfEven(BlamedDiameter(m, density, true, v), 0);
+      const double diameter = RoundHalfEven(BlamedDiameter(m, density, true, v), 0);
+      PipeResult r;
+      r.diameter_mm = diameter;
       r.lines.push_back(DiameterLine(r.diameter_mm, sep));
-      break;
+      return r;
     }
     case FluidState::None:
-      r.lines.emplace_back("请选择流体形态");
       break;
   }
+  PipeResult r;
+  r.lines.emplace_back("请选择流体形态");
   return r;
 }
 

@@ -88,10 +88,13 @@ SteamResult PressureMode(const SteamInputs& in) {
     if (p <= 0) throw Blamed(failure, {kPressureInput, "饱和蒸汽压力为零或负数，无法取对数"});
     throw;
   }
+  const double density = RoundHalfEven(SteamDensity(t), 4);
+  const double latent_heat = RoundHalfEven(LatentHeat(t), 0);
+  // Made after the last step that can fail, so that a failure need not stop here to free it.
   SteamResult r;
   r.pressure_mpa = p;
-  r.density_kg_per_m3 = RoundHalfEven(SteamDensity(t), 4);
-  r.latent_heat_kj_per_kg = RoundHalfEven(LatentHeat(t), 0);
+  r.density_kg_per_m3 = density;
+  r.latent_heat_kj_per_kg = latent_heat;
   r.temperature_c = RoundHalfEven(t, 1);
   r.reference = Reference(SteamMode::Pressure, p);
   r.lines = SteamLines("饱和蒸汽温度=", r.temperature_c, "℃", r, SteamMode::Pressure, sep);
@@ -101,18 +104,23 @@ SteamResult PressureMode(const SteamInputs& in) {
 SteamResult TemperatureMode(const SteamInputs& in) {
   const char sep = in.decimal_separator;
   const double t = ParseInput(in.temperature, kTemperatureInput, sep);
-  SteamResult r;
-  r.temperature_c = t;
+  double pressure = 0;
   try {
-    r.pressure_mpa = RoundHalfEven(SaturationPressure(t), 4);
+    pressure = RoundHalfEven(SaturationPressure(t), 4);
   } catch (const CalcFailure& failure) {
     if (AntoineDenominatorIsZero(t)) {
       throw Blamed(failure, {kTemperatureInput, "饱和蒸汽温度使蒸汽压公式的分母为零"});
     }
     throw;
   }
-  r.density_kg_per_m3 = RoundHalfEven(SteamDensity(t), 4);
-  r.latent_heat_kj_per_kg = RoundHalfEven(LatentHeat(t), 0);
+  const double density = RoundHalfEven(SteamDensity(t), 4);
+  const double latent_heat = RoundHalfEven(LatentHeat(t), 0);
+  // Made after the last step that can fail, so that a failure need not stop here to free it.
+  SteamResult r;
+  r.temperature_c = t;
+  r.pressure_mpa = pressure;
+  r.density_kg_per_m3 = density;
+  r.latent_heat_kj_per_kg = latent_heat;
   r.reference = Reference(SteamMode::Temperature, t);
   // "Mpa" is the unit as engineers know it from earlier quotes.
   r.lines = SteamLines("饱和蒸汽压力=", r.pressure_mpa, "Mpa", r, SteamMode::Temperature, sep);
