@@ -88,6 +88,11 @@ Folded FoldAt(std::string_view text, std::size_t i) {
   return {'\0', 1};
 }
 
+// Every power of ten a double holds exactly.
+constexpr std::array<double, 23> kExactPowersOfTen = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -152,6 +157,36 @@ long long DecimalMagnitude(const char* p, const char* last) {
 
 enum class Ascii { Number, NotANumber, Overflow };
 
+// Nearly every typed number is digits with at most one separator: read with
+// at most 19 digits into an integer of at most 2^53 and at most 22 fraction
+// digits, it is an exact integer over an exact power of ten, and the division
+// rounds correctly, as from_chars does. False for any other text.
+bool ReadShortDecimal(const char* p, const char* last, char decimal_separator, double& value) {
+  constexpr int kMostDigits = 19;  // any 19 digits fit in 64 bits
+  constexpr std::uint64_t kExactIntegers = std::uint64_t{1} << 53;
+  std::uint64_t significand = 0;
+  int digits = 0;
+  int fraction_digits = -1;  // none before the separator
+  for (; p < last; ++p) {
+    if (IsDigit(*p)) {
+      if (++digits > kMostDigits) return false;
+      significand = significand * 10 + static_cast<std::uint64_t>(*p - '0');
+      if (fraction_digits >= 0) ++fraction_digits;
+    } else if ((*p == '.' || *p == decimal_separator) && fraction_digits < 0) {
+      fraction_digits = 0;
+    } else {
+      return false;
+    }
+  }
+  if (digits == 0 || significand > kExactIntegers ||
+      fraction_digits >= static_cast<int>(kExactPowersOfTen.size())) {
+    return false;
+  }
+  value = static_cast<double>(significand);
+  if (fraction_digits > 0) value /= kExactPowersOfTen[static_cast<std::size_t>(fraction_digits)];
+  return true;
+}
+
 // Reads text of ASCII characters. Past the blanks and the sign, from_chars's
 // own grammar is the accepted one (digits with one full stop, an optional
 // exponent), less the infinities and NaNs it also knows, so it scans and
@@ -167,9 +202,13 @@ Ascii ReadAscii(std::string_view text, char decimal_separator, double& out) {
     return Ascii::NotANumber;
   }
 
+  double value = 0.0;
+  if (ReadShortDecimal(first, last, decimal_separator, value)) {
+    out = negative ? -value : value;
+    return Ascii::Number;
+  }
   const char* const separator =
       decimal_separator == '.' ? last : std::find(first, last, decimal_separator);
-  double value = 0.0;
   const auto [end, ec] = separator != last ? FromCharsWithFullStop(first, last, separator, value)
                                            : std::from_chars(first, last, value);
   if (end != last) return Ascii::NotANumber;
@@ -219,10 +258,6 @@ double ParseInput(std::string_view text, std::string_view input, char decimal_se
 }
 
 namespace {
-
-constexpr std::array<double, 23> kExactPowersOfTen = {
-    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 double PowerOfTen(int places) {
   if (places < static_cast<int>(kExactPowersOfTen.size())) return kExactPowersOfTen[places];
