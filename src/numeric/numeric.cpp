@@ -453,11 +453,9 @@ double Checked::log(double x) {
   return std::log(x);
 }
 
-void Checked::check(Blame blame) {
+void Checked::Raise(Blame blame) {
   const bool division_by_zero = division_by_zero_;
-  const bool overflow = overflow_ || invalid_;
   division_by_zero_ = overflow_ = invalid_ = false;
-  if (!division_by_zero && !overflow) return;
   throw CalcFailure(
       division_by_zero ? CalcFailure::Kind::DivisionByZero : CalcFailure::Kind::Overflow,
       std::string(blame.input), std::string(blame.cause));
