@@ -50,12 +50,16 @@ const unsigned char* PlainEnd(const unsigned char* p, const unsigned char* end) 
       ++p;
       continue;
     }
-    // Runs of three-byte characters, nearly all of Chinese text, tested a character at a time.
+    // Runs of three-byte characters, nearly all of Chinese text, tested a character at a time
+    // with as few branches as may be: the lead's four bits and both continuations at once.
     while (end - p >= 3) {
-      const unsigned lead = p[0];
-      const unsigned second = p[1];
-      if ((lead & 0xF0) != 0xE0 || (second & 0xC0) != 0x80 || (p[2] & 0xC0) != 0x80) break;
-      if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F)) return p;
+      const std::uint32_t w = p[0] | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16);
+      if ((w & 0xC0C0F0) != 0x8080E0) break;
+      // The leads E0 and ED take a narrower second byte: no overlong forms, no surrogates.
+      constexpr unsigned kE0AndED = (1U << 0x0) | (1U << 0xD);
+      if (((1U << (w & 0xF)) & kE0AndED) != 0 && ((w & 0xF) == 0 ? p[1] < 0xA0 : p[1] > 0x9F)) {
+        return p;
+      }
       p += 3;
     }
     if (p == end || *p < 0x80) continue;
