@@ -1,6 +1,7 @@
 #include "cli/batch.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -177,23 +178,27 @@ class RequestParser {
     const auto* const begin = reinterpret_cast<const unsigned char*>(p + 1);
     const auto* const stop = reinterpret_cast<const unsigned char*>(end);
     const unsigned char* q = begin;
-    while (q < stop) {
-      const unsigned char c = *q;
-      if (c == '"') {
+    while (true) {
+      while (q < stop && kOrdinaryAscii[*q]) ++q;
+      if (q == stop) return {};
+      if (*q == '"') {
         p = reinterpret_cast<const char*>(q + 1);
         return {reinterpret_cast<const char*>(begin), static_cast<std::size_t>(q - begin)};
       }
-      if (c < 0x80) {
-        if (c < 0x20 || c == '\\') return {};
-        ++q;
-        continue;
-      }
+      if (*q < 0x80) return {};  // a backslash or a control character
       const std::size_t length = Utf8SequenceLength(q, stop);
       if (length == 0) return {};
       q += length;
     }
-    return {};
   }
+
+  // ASCII that stands for itself inside a JSON string: neither a quote, a
+  // backslash nor a control character.
+  static constexpr std::array<bool, 256> kOrdinaryAscii = [] {
+    std::array<bool, 256> ordinary{};
+    for (std::size_t c = 0x20; c < 0x80; ++c) ordinary[c] = c != '"' && c != '\\';
+    return ordinary;
+  }();
 
   // Length of the well-formed UTF-8 sequence of two to four bytes at q, or 0.
   static std::size_t Utf8SequenceLength(const unsigned char* q, const unsigned char* end) {
