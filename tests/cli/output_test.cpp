@@ -2,10 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 #include <nlohmann/json.hpp>
+#include <random>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace vapentis::cli {
 namespace {
@@ -104,6 +111,51 @@ TEST(JsonWriter, NumbersAreShortestTextsThatReadBackExactly) {
     if (std::isfinite(c.value)) {
       EXPECT_EQ(json::parse(writer.text()).get<double>(), c.value);
     }
+  }
+}
+
+// Figures that are short decimals take a quicker path than other doubles; the
+// text must be to_chars's shortest, byte for byte, in fixed or scientific form.
+TEST(JsonWriter, NumbersAreWhatToCharsWritesForShortDecimalsAndAnyDouble) {
+  std::mt19937_64 random(25);
+  std::uniform_int_distribution<std::uint64_t> significand(1, 999999999999999);
+  std::uniform_int_distribution<int> digits(1, 15);
+  std::uniform_int_distribution<int> places(-25, 25);
+  std::vector<double> values = {0.1,
+                                0.5,
+                                1e-5,
+                                1.5e-5,
+                                0.0001,
+                                0.001,
+                                1e-3,
+                                123456.789,
+                                0.30000000000000004,
+                                9007199254740991.5,
+                                1e15 + 0.5,
+                                5e-324};
+  for (int i = 0; i < 300000; ++i) {
+    // A decimal of 1 to 15 digits, placed anywhere from 1e-25 to 1e25, either sign.
+    const double n = static_cast<double>(
+        significand(random) % static_cast<std::uint64_t>(std::pow(10.0, digits(random))));
+    const double x = n * std::pow(10.0, places(random));
+    values.push_back(i % 2 == 0 ? x : -x);
+    // And any double at all.
+    const std::uint64_t bits = random();
+    double any = 0;
+    std::memcpy(&any, &bits, sizeof any);
+    if (std::isfinite(any)) values.push_back(any);
+  }
+  for (const double value : values) {
+    JsonWriter writer;
+    writer.Number(value);
+    std::array<char, 64> expected{};
+    const double whole = std::trunc(value);
+    const auto end = whole == value && std::fabs(value) <= 9007199254740992.0
+                         ? std::to_chars(expected.data(), expected.data() + expected.size(),
+                                         static_cast<std::int64_t>(value))
+                         : std::to_chars(expected.data(), expected.data() + expected.size(), value);
+    ASSERT_EQ(writer.text(), std::string_view(expected.data(), end.ptr - expected.data()))
+        << std::hexfloat << value;
   }
 }
 
