@@ -34,11 +34,11 @@ std::size_t Utf8Length(const unsigned char* p, const unsigned char* end) {
   return 0;
 }
 
-// ASCII that goes into a JSON string as it is: neither a control character, a quote nor a
-// backslash.
-constexpr std::array<bool, 128> kPlainAscii = [] {
-  std::array<bool, 128> plain{};
-  for (std::size_t c = 0x20; c < plain.size(); ++c) plain[c] = c != '"' && c != '\\';
+// Bytes that go into a JSON string as they are, one by one: ASCII other than a control
+// character, a quote or a backslash.
+constexpr std::array<bool, 256> kPlainAscii = [] {
+  std::array<bool, 256> plain{};
+  for (std::size_t c = 0x20; c < 0x80; ++c) plain[c] = c != '"' && c != '\\';
   return plain;
 }();
 
@@ -78,7 +78,10 @@ char* PutString(char* out, std::string_view value) {
   *out++ = '"';
   const auto* p = reinterpret_cast<const unsigned char*>(value.data());
   const auto* const end = p + value.size();
-  while (true) {
+  // Plain ASCII, all of a key or a number, is copied as it is checked: short strings are most
+  // of those written, and a copy after the check would cost them a call.
+  while (p < end && kPlainAscii[*p]) *out++ = static_cast<char>(*p++);
+  while (p < end) {
     const unsigned char* const plain = PlainEnd(p, end);
     std::memcpy(out, p, static_cast<std::size_t>(plain - p));
     out += plain - p;
