@@ -84,6 +84,65 @@ TEST(JsonWriter, BytesThatAreNotUtf8BecomeReplacementCharacters) {
   }
 }
 
+// Each byte that does not start a well-formed UTF-8 sequence, by the code point it
+// would decode to, becomes U+FFFD; the rest stays.
+std::string WellFormedOrReplaced(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
+    const unsigned char lead = byte(0);
+    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    bool ok = lead < 0x80 || (lead >= 0xC0 && lead < 0xF8 && i + length <= text.size());
+    std::uint32_t code = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t k = 1; ok && k < length; ++k) {
+      ok = (byte(k) & 0xC0) == 0x80;
+      code = code << 6 | (byte(k) & 0x3F);
+    }
+    const std::uint32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+    ok = ok && code >= least[length] && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
+    out += ok ? text.substr(i, length) : std::string_view("\xEF\xBF\xBD");
+    i += ok ? length : 1;
+  }
+  return out;
+}
+
+TEST(JsonWriter, ReadsBackAnyMixOfCharactersWithBadBytesReplaced) {
+  // Pieces that meet at every offset of the sixteen-byte steps the writer may take.
+  const std::string_view kPieces[] = {"蒸",
+                                      "发",
+                                      "\xE0\xA0\x80",
+                                      "\xED\x9F\xBF",
+                                      "\xEF\xBF\xBF",
+                                      "\xE0\x80\x80",
+                                      "\xED\xA0\x80",
+                                      "\xE4\xB8",
+                                      "\xC3\xA9",
+                                      "\xF0\x9F\x98\x80",
+                                      "\xF4\x90\x80\x80",
+                                      "\x80",
+                                      "\xFF",
+                                      "a",
+                                      "\"",
+                                      "\\",
+                                      "\n",
+                                      "\x01",
+                                      "\x7F",
+                                      "12345678"};
+  std::mt19937_64 random(25);
+  std::uniform_int_distribution<std::size_t> piece(0, std::size(kPieces) - 1);
+  std::uniform_int_distribution<int> plain_run(0, 12);
+  for (int i = 0; i < 20000; ++i) {
+    std::string text;
+    for (int n = 0; n < 12; ++n) {
+      // Mostly Chinese, as the result lines are, with the odd piece between.
+      for (int run = plain_run(random); run > 0; --run) text += "量";
+      text += kPieces[piece(random)];
+    }
+    const std::string written = StringJson(text);
+    ASSERT_EQ(json::parse(written).get<std::string>(), WellFormedOrReplaced(text)) << written;
+  }
+}
+
 struct NumberCase {
   const char* name;
   double value;
