@@ -250,13 +250,6 @@ CalcFailure Blamed(const CalcFailure& failure, Blame blame) {
   return CalcFailure(failure.kind(), std::string(blame.input), std::string(blame.cause));
 }
 
-double ParseInput(std::string_view text, std::string_view input, char decimal_separator) {
-  // Thrown once, already laid at the input: a throw costs more than the rest of a parse.
-  const ReadNumber read = TryParseNumber(text, decimal_separator);
-  if (read.failure) throw CalcFailure(*read.failure, std::string(input));
-  return read.value;
-}
-
 namespace {
 
 double PowerOfTen(int places) {
