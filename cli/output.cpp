@@ -5,14 +5,14 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 #include <initializer_list>
 #include <utility>
 
 #include "catalog/tool_catalog.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace vapentis::cli {
 

@@ -190,7 +190,7 @@ bool ReadShortDecimal(const char* p, const char* last, char decimal_separator, d
 // Reads text of ASCII characters. Past the blanks and the sign, from_chars's
 // own grammar is the accepted one (digits with one full stop, an optional
 // exponent), less the infinities and NaNs it also knows, so it scans and
-// converts the number in one pass.
+// converts the number in one pass; short decimals are read without it.
 Ascii ReadAscii(std::string_view text, char decimal_separator, double& out) {
   const char* first = text.data();
   const char* last = first + text.size();
