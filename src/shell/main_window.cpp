@@ -13,9 +13,9 @@
 
 #include <string_view>
 
+#include "catalog/maker_info.h"
 #include "catalog/tool_catalog.h"
 #include "shell/help_tab.h"
-#include "catalog/maker_info.h"
 #include "tabs/tool_pages.h"
 #include "widgets/error_box.h"
 #include "widgets/metrics.h"
