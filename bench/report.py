@@ -16,12 +16,22 @@ RATIOS = [
     ("NumberText", "std::to_chars (shortest)", 3.0),
     ("NumberText", 'snprintf("%.15g")', None),
 ]
-CALCULATION_TARGET_NS = 1000.0
+# Each calculation with its result lines; the steam tool and the pipe tool for
+# steam also compute their IAPWS-IF97 line.
+CALCULATION_TARGET_NS = 500.0
+WITH_IF97_TARGET_NS = 1000.0
+WITH_IF97 = ("SteamPropertiesResult", "PipeDiameterResult steam")
+
+
+def calculation_target_ns(name):
+    return WITH_IF97_TARGET_NS if name.startswith(WITH_IF97) else CALCULATION_TARGET_NS
 
 
 def ns_per_op(entry):
+    """The benchmark's own CPU time: on a shared machine the wall-clock time also
+    carries other programs' turns on the cores. In a quiet run the two agree."""
     scale = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}[entry.get("time_unit", "ns")]
-    return entry["real_time"] * scale
+    return entry["cpu_time"] * scale
 
 
 def load(paths):
@@ -58,15 +68,16 @@ def main(paths):
             goal = "" if target is None else f"<= {target:g}"
             rows.append((f"{num} / {den}", ratio, goal, verdict))
     for name, t in sorted(times.items()):
-        ratio = t / CALCULATION_TARGET_NS
+        target = calculation_target_ns(name)
+        ratio = t / target
         rows.append((f"{name}", t, "", ""))
-        rows.append((f"{name} / 1 us", ratio, "< 1", "met" if ratio < 1 else "MISSED"))
+        rows.append((f"{name} / {target / 1000:g} us", ratio, "< 1", "met" if ratio < 1 else "MISSED"))
 
     for name, rate in sorted(rates.items()):
         rows.append((name.removeprefix("BM_"), rate, "", "lines/s"))
 
     width = max(len(r[0]) for r in rows)
-    print(f"{'benchmark':<{width}}  {'ns/op or ratio':>14}  {'target':>7}  result")
+    print(f"{'benchmark (CPU time)':<{width}}  {'ns/op or ratio':>14}  {'target':>7}  result")
     print("-" * (width + 34))
     for name, value, goal, verdict in rows:
         if verdict == "lines/s":

@@ -1,175 +1,286 @@
 #include "cli/output.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <initializer_list>
 #include <utility>
 
 #include "catalog/tool_catalog.h"
 #include "sheet/running_cost.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace vapentis::cli {
-
-void JsonWriter::Separate() {
-  if (need_comma_) text_ += ',';
-}
-
-void JsonWriter::BeginObject() {
-  Separate();
-  text_ += '{';
-  need_comma_ = false;
-}
-
-void JsonWriter::EndObject() {
-  text_ += '}';
-  need_comma_ = true;
-}
-
-void JsonWriter::BeginArray() {
-  Separate();
-  text_ += '[';
-  need_comma_ = false;
-}
-
-void JsonWriter::EndArray() {
-  text_ += ']';
-  need_comma_ = true;
-}
-
-void JsonWriter::Key(std::string_view key) {
-  Separate();
-  Escaped(key);
-  text_ += ':';
-  need_comma_ = false;
-}
-
-void JsonWriter::String(std::string_view value) {
-  Separate();
-  Escaped(value);
-  need_comma_ = true;
-}
-
-void JsonWriter::Integer(std::uint64_t value) {
-  Separate();
-  std::array<char, 24> buffer{};
-  const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-  (void)ec;
-  text_.append(buffer.data(), end);
-  need_comma_ = true;
-}
-
-void JsonWriter::Number(double value) {
-  Separate();
-  constexpr double kExactIntegers = 9007199254740992.0;  // 2^53
-  std::array<char, 32> buffer{};
-  char* end = buffer.data();
-  if (!std::isfinite(value)) {
-    text_ += "null";
-    need_comma_ = true;
-    return;
-  }
-  if (std::trunc(value) == value && std::fabs(value) <= kExactIntegers) {
-    end = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                        static_cast<std::int64_t>(value))
-              .ptr;
-  } else {
-    end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
-  }
-  text_.append(buffer.data(), end);
-  need_comma_ = true;
-}
-
-void JsonWriter::Null() {
-  Separate();
-  text_ += "null";
-  need_comma_ = true;
-}
-
-void JsonWriter::Bool(bool value) {
-  Separate();
-  text_ += value ? "true" : "false";
-  need_comma_ = true;
-}
 
 namespace {
 
-// Length of the well-formed UTF-8 sequence at the start of `s`, or 0.
-std::size_t Utf8Length(std::string_view s) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-  const auto continuation = [&](std::size_t i) { return i < s.size() && (byte(i) & 0xC0) == 0x80; };
-  const unsigned char lead = byte(0);
+// Length of the well-formed UTF-8 sequence at p (p < end), or 0.
+std::size_t Utf8Length(const unsigned char* p, const unsigned char* end) {
+  const auto continuation = [&](std::ptrdiff_t i) { return i < end - p && (p[i] & 0xC0) == 0x80; };
+  const unsigned char lead = p[0];
   if (lead >= 0xC2 && lead <= 0xDF) return continuation(1) ? 2 : 0;
   if (lead >= 0xE0 && lead <= 0xEF) {
     if (!continuation(1) || !continuation(2)) return 0;
-    if (lead == 0xE0 && byte(1) < 0xA0) return 0;  // overlong
-    if (lead == 0xED && byte(1) > 0x9F) return 0;  // surrogate
+    if (lead == 0xE0 && p[1] < 0xA0) return 0;  // overlong
+    if (lead == 0xED && p[1] > 0x9F) return 0;  // surrogate
     return 3;
   }
   if (lead >= 0xF0 && lead <= 0xF4) {
     if (!continuation(1) || !continuation(2) || !continuation(3)) return 0;
-    if (lead == 0xF0 && byte(1) < 0x90) return 0;  // overlong
-    if (lead == 0xF4 && byte(1) > 0x8F) return 0;  // beyond U+10FFFF
+    if (lead == 0xF0 && p[1] < 0x90) return 0;  // overlong
+    if (lead == 0xF4 && p[1] > 0x8F) return 0;  // beyond U+10FFFF
     return 4;
   }
   return 0;
 }
 
-}  // namespace
+// Bytes that go into a JSON string as they are, one by one: ASCII other than a control
+// character, a quote or a backslash.
+constexpr std::array<bool, 256> kPlainAscii = [] {
+  std::array<bool, 256> plain{};
+  for (std::size_t c = 0x20; c < 0x80; ++c) plain[c] = c != '"' && c != '\\';
+  return plain;
+}();
 
-void JsonWriter::Escaped(std::string_view value) {
-  text_ += '"';
-  std::size_t i = 0;
-  while (i < value.size()) {
-    // Copy the run of characters that need no escape in one step.
-    std::size_t run = i;
-    while (run < value.size()) {
-      const auto c = static_cast<unsigned char>(value[run]);
-      if (c >= 0x20 && c < 0x80 && c != '"' && c != '\\') {
-        ++run;
-      } else if (const std::size_t length = c >= 0x80 ? Utf8Length(value.substr(run)) : 0;
-                 length > 0) {
-        run += length;
-      } else {
-        break;
-      }
-    }
-    text_.append(value.data() + i, run - i);
-    i = run;
-    if (i == value.size()) break;
-
-    const auto c = static_cast<unsigned char>(value[i]);
-    if (c >= 0x80) {
-      text_ += "\xEF\xBF\xBD";
-      ++i;
+// Where the characters that go into a JSON string unchanged end, from p.
+const unsigned char* PlainEnd(const unsigned char* p, const unsigned char* end) {
+  while (p < end) {
+    if (*p < 0x80) {
+      if (!kPlainAscii[*p]) return p;
+      ++p;
       continue;
     }
+#if defined(__SSE2__)
+    // Five three-byte characters at a time while sixteen bytes read lead, continuation,
+    // continuation five times over and end on a lead; E0 and ED leads go the long way.
+    while (end - p >= 16) {
+      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+      const auto bytes = [](int b) { return _mm_set1_epi8(static_cast<char>(b)); };
+      const int leads =
+          _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_and_si128(v, bytes(0xF0)), bytes(0xE0)));
+      const int continuations =
+          _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_and_si128(v, bytes(0xC0)), bytes(0x80)));
+      const int narrow = _mm_movemask_epi8(
+          _mm_or_si128(_mm_cmpeq_epi8(v, bytes(0xE0)), _mm_cmpeq_epi8(v, bytes(0xED))));
+      constexpr int kLeads = 0b1001001001001001;
+      constexpr int kContinuations = 0b0110110110110110;
+      if (leads != kLeads || continuations != kContinuations || narrow != 0) break;
+      p += 15;
+    }
+#endif
+    // Runs of three-byte characters, nearly all of Chinese text, tested a character at a time
+    // with as few branches as may be: the lead's four bits and both continuations at once.
+    while (end - p >= 3) {
+      const std::uint32_t w = p[0] | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16);
+      if ((w & 0xC0C0F0) != 0x8080E0) break;
+      // The leads E0 and ED take a narrower second byte: no overlong forms, no surrogates.
+      constexpr unsigned kE0AndED = (1U << 0x0) | (1U << 0xD);
+      if (((1U << (w & 0xF)) & kE0AndED) != 0 && ((w & 0xF) == 0 ? p[1] < 0xA0 : p[1] > 0x9F)) {
+        return p;
+      }
+      p += 3;
+    }
+    if (p == end || *p < 0x80) continue;
+    const std::size_t length = Utf8Length(p, end);
+    if (length == 0) return p;
+    p += length;
+  }
+  return p;
+}
+
+// The most one byte of text takes in JSON: \u00XX.
+constexpr std::size_t kMostPerByte = 6;
+
+// Writes the value as a JSON string at `out`, which has room for it at its longest.
+char* PutString(char* out, std::string_view value) {
+  *out++ = '"';
+  const auto* p = reinterpret_cast<const unsigned char*>(value.data());
+  const auto* const end = p + value.size();
+  // Plain ASCII, all of a key or a number, is copied as it is checked: short strings are most
+  // of those written, and a copy after the check would cost them a call.
+  while (p < end && kPlainAscii[*p]) *out++ = static_cast<char>(*p++);
+  while (p < end) {
+    const unsigned char* const plain = PlainEnd(p, end);
+    std::memcpy(out, p, static_cast<std::size_t>(plain - p));
+    out += plain - p;
+    p = plain;
+    if (p == end) break;
+    const unsigned char c = *p++;
+    if (c >= 0x80) {
+      for (const char r : std::string_view("\xEF\xBF\xBD")) *out++ = r;
+      continue;
+    }
+    *out++ = '\\';
     switch (c) {
       case '"':
-        text_ += "\\\"";
-        break;
       case '\\':
-        text_ += "\\\\";
+        *out++ = static_cast<char>(c);
         break;
       case '\n':
-        text_ += "\\n";
+        *out++ = 'n';
         break;
       case '\r':
-        text_ += "\\r";
+        *out++ = 'r';
         break;
       case '\t':
-        text_ += "\\t";
+        *out++ = 't';
         break;
       default: {
         constexpr std::string_view kHex = "0123456789abcdef";
-        text_ += "\\u00";
-        text_ += kHex[c >> 4];
-        text_ += kHex[c & 0xF];
+        for (const char h : {'u', '0', '0', kHex[c >> 4], kHex[c & 0xF]}) *out++ = h;
       }
     }
-    ++i;
   }
-  text_ += '"';
+  *out++ = '"';
+  return out;
+}
+
+// The digits and decimal exponent of a > 0, a = digits × 10^exponent, when a is
+// not whole and is the double nearest to a decimal of at most 15 significant
+// digits, as nearly every figure is; false otherwise. No other decimal of 15
+// digits or fewer reads back as a (doubles keep 15 digits apart), so this one
+// is the shortest text that does: the digits to_chars would find, with far less work.
+bool ShortDecimalDigits(double a, std::uint64_t& digits, int& exponent) {
+  constexpr std::array<double, 16> kPowersOfTen = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  constexpr double kFifteenDigits = 1e15;
+  for (std::size_t d = 1; d < kPowersOfTen.size(); ++d) {
+    const double n = a * kPowersOfTen[d];
+    if (n >= kFifteenDigits) return false;
+    if (n != std::floor(n)) continue;
+    if (n / kPowersOfTen[d] != a) return false;
+    digits = static_cast<std::uint64_t>(n);
+    exponent = -static_cast<int>(d);
+    while (digits % 10 == 0) {
+      digits /= 10;
+      ++exponent;
+    }
+    return true;
+  }
+  return false;
+}
+
+// Writes digits × 10^exponent, not whole, as to_chars writes its shortest text:
+// in fixed or scientific notation, whichever is shorter, fixed on a tie. The
+// decimals ShortDecimalDigits finds lie between 1e-15 and 1e15, so the
+// exponent takes two digits.
+char* PutShortDecimal(char* out, bool negative, std::uint64_t digits, int exponent) {
+  std::array<char, 20> text{};
+  const auto k = static_cast<int>(
+      std::to_chars(text.data(), text.data() + text.size(), digits).ptr - text.data());
+  const int e = k - 1 + exponent;  // of the first digit
+  const int magnitude = e < 0 ? -e : e;
+  const int fixed_length = e >= 0 ? k + 1 : 2 + (-e - 1) + k;
+  const int scientific_length = k + (k > 1 ? 1 : 0) + 2 + 2;
+  if (negative) *out++ = '-';
+  const auto put_digits = [&](int from, int to) {
+    for (int i = from; i < to; ++i) *out++ = text[static_cast<std::size_t>(i)];
+  };
+  if (fixed_length <= scientific_length) {
+    if (e >= 0) {
+      put_digits(0, e + 1);
+      *out++ = '.';
+      put_digits(e + 1, k);
+    } else {
+      *out++ = '0';
+      *out++ = '.';
+      for (int z = 0; z < -e - 1; ++z) *out++ = '0';
+      put_digits(0, k);
+    }
+    return out;
+  }
+  put_digits(0, 1);
+  if (k > 1) {
+    *out++ = '.';
+    put_digits(1, k);
+  }
+  *out++ = 'e';
+  *out++ = e < 0 ? '-' : '+';
+  *out++ = static_cast<char>('0' + magnitude / 10);
+  *out++ = static_cast<char>('0' + magnitude % 10);
+  return out;
+}
+
+}  // namespace
+
+void JsonWriter::Grow(std::size_t bytes) {
+  const std::size_t capacity = std::max({capacity_ * 2, size_ + bytes, std::size_t{1024}});
+  auto buffer = std::make_unique_for_overwrite<char[]>(capacity);
+  if (size_ > 0) std::memcpy(buffer.get(), buffer_.get(), size_);
+  buffer_ = std::move(buffer);
+  capacity_ = capacity;
+}
+
+void JsonWriter::Punctuation(char c, bool need_comma) {
+  char* out = Room(1);
+  *out++ = c;
+  Done(out, need_comma);
+}
+
+void JsonWriter::BeginObject() { Punctuation('{', false); }
+
+void JsonWriter::EndObject() {
+  need_comma_ = false;
+  Punctuation('}', true);
+}
+
+void JsonWriter::BeginArray() { Punctuation('[', false); }
+
+void JsonWriter::EndArray() {
+  need_comma_ = false;
+  Punctuation(']', true);
+}
+
+void JsonWriter::Key(std::string_view key) {
+  char* out = PutString(Room(key.size() * kMostPerByte + 3), key);
+  *out++ = ':';
+  Done(out, false);
+}
+
+void JsonWriter::String(std::string_view value) {
+  Done(PutString(Room(value.size() * kMostPerByte + 2), value), true);
+}
+
+void JsonWriter::Integer(std::uint64_t value) {
+  constexpr std::size_t kDigits = 20;
+  char* out = Room(kDigits);
+  Done(std::to_chars(out, out + kDigits, value).ptr, true);
+}
+
+void JsonWriter::Number(double value) {
+  constexpr double kExactIntegers = 9007199254740992.0;  // 2^53
+  // Room for the longest shortest text of a double, -2.2250738585072014e-308.
+  constexpr std::size_t kLongest = 32;
+  char* out = Room(kLongest);
+  std::uint64_t digits = 0;
+  int exponent = 0;
+  if (!std::isfinite(value)) {
+    for (const char c : std::string_view("null")) *out++ = c;
+  } else if (std::trunc(value) == value && std::fabs(value) <= kExactIntegers) {
+    out = std::to_chars(out, out + kLongest, static_cast<std::int64_t>(value)).ptr;
+  } else if (ShortDecimalDigits(std::fabs(value), digits, exponent)) {
+    out = PutShortDecimal(out, value < 0, digits, exponent);
+  } else {
+    out = std::to_chars(out, out + kLongest, value).ptr;
+  }
+  Done(out, true);
+}
+
+void JsonWriter::Null() {
+  char* out = Room(4);
+  for (const char c : std::string_view("null")) *out++ = c;
+  Done(out, true);
+}
+
+void JsonWriter::Bool(bool value) {
+  char* out = Room(5);
+  for (const char c : std::string_view(value ? "true" : "false")) *out++ = c;
+  Done(out, true);
 }
 
 void WriteLines(std::ostream& out, const ToolOutcome& output) {
@@ -185,9 +296,10 @@ void WriteToolAndInputs(JsonWriter& json, const InputTexts& texts) {
   json.String(texts.tool().name);
   json.Key("inputs");
   json.BeginObject();
-  for (const InputDescription& input : texts.tool().inputs) {
-    json.Key(input.key);
-    json.String(texts[input.key]);
+  const std::span<const InputDescription> inputs = texts.tool().inputs;
+  for (std::size_t i = 0; i < inputs.size(); ++i) {
+    json.Key(inputs[i].key);
+    json.String(texts.InOrder()[i]);
   }
   json.EndObject();
 }

@@ -2,7 +2,9 @@
 // records of results and failures, shared by single commands and batches.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <ostream>
 #include <span>
 #include <string>
@@ -29,16 +31,18 @@ inline constexpr std::string_view kNotInList = vapentis::kNotInListKind;
 // A choice the tool needs was left empty; nothing was calculated.
 inline constexpr std::string_view kMissingChoice = vapentis::kMissingChoiceKind;
 
-// Compact JSON built into one string, reused from record to record; a batch
-// writes a million of them, so this avoids a document per record. UTF-8 is
-// kept as is; bytes that are not UTF-8 (an argument can hold any) become U+FFFD.
+// Compact JSON built into one buffer, reused from record to record; a batch
+// writes a million of them, so this avoids a document per record and writes
+// each piece in place. UTF-8 is kept as is; bytes that are not UTF-8 (an
+// argument can hold any) become U+FFFD.
 class JsonWriter {
  public:
   void Clear() {
-    text_.clear();
+    size_ = 0;
     need_comma_ = false;
   }
-  const std::string& text() const { return text_; }
+  // Valid until the next write.
+  std::string_view text() const { return {buffer_.get(), size_}; }
 
   void BeginObject();
   void EndObject();
@@ -55,10 +59,24 @@ class JsonWriter {
   void Bool(bool value);
 
  private:
-  void Separate();
-  void Escaped(std::string_view value);
+  // Room for `bytes` more at the end of the text, and a comma first where one is due.
+  char* Room(std::size_t bytes) {
+    if (capacity_ - size_ < bytes + 1) Grow(bytes + 1);
+    char* out = buffer_.get() + size_;
+    if (need_comma_) *out++ = ',';
+    return out;
+  }
+  void Grow(std::size_t bytes);
+  // Ends a piece written from Room at `end`.
+  void Done(char* end, bool need_comma) {
+    size_ = static_cast<std::size_t>(end - buffer_.get());
+    need_comma_ = need_comma;
+  }
+  void Punctuation(char c, bool need_comma);
 
-  std::string text_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t size_ = 0;
+  std::size_t capacity_ = 0;
   bool need_comma_ = false;
 };
 

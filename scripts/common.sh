@@ -60,28 +60,30 @@ build_and_test() {
   ctest --preset "$preset" --output-on-failure
 }
 
-FUZZ_TARGETS=(fuzz_parse_number fuzz_number_text fuzz_calculations fuzz_if97 fuzz_sheet)
+FUZZ_TARGETS=(fuzz_parse_number fuzz_number_text fuzz_calculations fuzz_if97 fuzz_sheet fuzz_batch_line)
 
-# Builds the libFuzzer targets with clang into build/fuzz (core only, no window).
+# Builds the libFuzzer targets with clang into build/fuzz (core and command line, no window).
 build_fuzz() {
-  ensure_packages clang libclang-rt-14-dev cmake ninja-build
+  ensure_packages clang libclang-rt-14-dev cmake ninja-build libcli11-dev nlohmann-json3-dev
   echo "== Build the fuzz targets"
   cmake -S "$ROOT" -B "$ROOT/build/fuzz" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVAPENTIS_BUILD_FUZZ=ON -DVAPENTIS_BUILD_UI=OFF \
-    -DVAPENTIS_BUILD_CLI=OFF \
+    -DVAPENTIS_BUILD_CLI=ON \
     -DVAPENTIS_BUILD_TESTS=OFF -DVAPENTIS_WARNINGS_AS_ERRORS=ON
   cmake --build "$ROOT/build/fuzz" -j2
 }
 
-# Runs one fuzz target from its seeds; new inputs go to build/fuzz, never to the seeds.
-# Arguments after the target are libFuzzer options.
+# Runs one fuzz target from its seeds, with its dictionary if it has one; new inputs go
+# to build/fuzz, never to the seeds. Arguments after the target are libFuzzer options.
 run_fuzz() {
   local target=$1
   shift
   local work="$ROOT/build/fuzz/corpus/$target" artifacts="$ROOT/build/fuzz/artifacts/$target/"
+  local dict=()
+  [ -f "$ROOT/fuzz/$target.dict" ] && dict=(-dict="$ROOT/fuzz/$target.dict")
   mkdir -p "$work" "$artifacts"
-  "$ROOT/build/fuzz/fuzz/$target" -artifact_prefix="$artifacts" -print_final_stats=1 "$@" \
-    "$work" "$ROOT/fuzz/corpus/$target"
+  "$ROOT/build/fuzz/fuzz/$target" -artifact_prefix="$artifacts" -print_final_stats=1 "${dict[@]}" \
+    "$@" "$work" "$ROOT/fuzz/corpus/$target"
 }
 
 # A short bounded run of each fuzz target: a fixed number of inputs, seconds not minutes.

@@ -137,22 +137,24 @@ bool IsRead(const InputDescription& input, const InputTexts& texts) {
 
 std::vector<std::string> RangeWarnings(const InputTexts& texts, char decimal_separator) {
   std::vector<std::string> warnings;
-  for (const InputDescription& input : texts.tool().inputs) {
+  const std::span<const InputDescription> inputs = texts.tool().inputs;
+  const std::span<const std::string> in_order = texts.InOrder();
+  for (std::size_t i = 0; i < inputs.size(); ++i) {
+    const InputDescription& input = inputs[i];
     if (input.valid.Unbounded() && input.accurate.empty()) continue;
     if (!IsRead(input, texts)) continue;
-    const std::string& text = texts[input.key];
-    double value = 0;
-    try {
-      value = ParseNumber(text, decimal_separator);
-    } catch (const CalcFailure&) {
-      continue;
-    }
-    const std::string given = Caption(input) + "为" + text + "，";
+    const std::string& text = in_order[i];
+    // A text that is no number gives none: the calculation reports it.
+    const ReadNumber read = TryParseNumber(text, decimal_separator);
+    if (read.failure) continue;
+    const double value = read.value;
     if (!input.valid.Contains(value)) {
-      warnings.push_back(given + "超出有效范围（" + RangeText(input.valid, input.unit) + "）：" +
+      warnings.push_back(Caption(input) + "为" + text + "，超出有效范围（" +
+                         RangeText(input.valid, input.unit) + "）：" +
                          std::string(input.valid_note));
     } else if (!KeepsAccuracy(input, value)) {
-      warnings.push_back(given + "在" + RangeText(input.accurate, input.unit) + "以外，" +
+      warnings.push_back(Caption(input) + "为" + text + "，在" +
+                         RangeText(input.accurate, input.unit) + "以外，" +
                          std::string(input.accuracy) + "已不能保证");
     }
   }

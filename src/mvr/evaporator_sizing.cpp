@@ -64,7 +64,6 @@ std::optional<Application> FindApplication(std::string_view text) {
 SizingResult SizeEvaporator(const SizingInputs& in) {
   const char sep = in.decimal_separator;
   Checked c;
-  SizingResult r;
 
   // The concentrations come first, so their failures win over the throughput's.
   const double cf = ParseInput(in.feed_concentration, kFeedConcentrationInput, sep);
@@ -77,7 +76,6 @@ SizingResult SizeEvaporator(const SizingInputs& in) {
   const double t = ParseInput(in.throughput, kThroughputInput, sep);
   const double w = RoundHalfEven(c.mul(t, q), 2);
   c.check();
-  r.evaporation_t_per_h = w;
 
   const std::optional<Application> app = FindApplication(in.application);
   const double n = app ? app->main_power_coefficient : 0;
@@ -87,10 +85,15 @@ SizingResult SizeEvaporator(const SizingInputs& in) {
   const double p =
       RoundHalfEven(c.add(c.mul(c.mul(c.mul(w, n), 2.5), size_factor), c.mul(c.mul(w, 5), k)), 1);
   c.check();
-  r.power_kwh_per_h = p;
-  r.power_kwh_per_t = RoundHalfEven(c.div(p, t), 1);
+  const double per_ton = RoundHalfEven(c.div(p, t), 1);
   c.check(t == 0 ? Blame{kThroughputInput, "处理量为零，无法计算每吨水电耗"} : Blame{});
 
+  // Made after the last step that can fail, so that a failure need not stop here to free it:
+  // a throw that passes through without a stop costs markedly less.
+  SizingResult r;
+  r.evaporation_t_per_h = w;
+  r.power_kwh_per_h = p;
+  r.power_kwh_per_t = per_ton;
   if (app) {
     r.application_code = app->code;
     if (app->family == EvaporatorFamily::Film) {
@@ -104,7 +107,7 @@ SizingResult SizeEvaporator(const SizingInputs& in) {
       r.type_name = "降膜+强制循环";
     }
   }
-  r.model_code = "KOV" + NumberText(w, sep) + "-" + r.application_code + "-" + r.type_code;
+  r.model_code = Concat({"KOV", ShownNumber(w, sep), "-", r.application_code, "-", r.type_code});
   r.footprint = BandText(kFootprints, w);
   r.staffing = BandText(kStaffing, w);
   r.lines = SizingResultLines(r, sep);
@@ -112,17 +115,21 @@ SizingResult SizeEvaporator(const SizingInputs& in) {
 }
 
 std::vector<std::string> SizingResultLines(const SizingResult& r, char decimal_separator) {
-  return {
-      "蒸发量=" + NumberText(r.evaporation_t_per_h, decimal_separator) + "吨/小时",
-      "推荐蒸发器形式：" + r.type_name,
-      "MVR蒸发器型号：" + r.model_code,
-      "MVR蒸发器每小时耗电量（估算）：" + NumberText(r.power_kwh_per_h, decimal_separator) + "kWh",
-      "MVR蒸发器处理每吨水电耗（估算）：" + NumberText(r.power_kwh_per_t, decimal_separator) +
-          "kWh",
-      "MVR蒸发器占地空间（长x宽x高）：" + r.footprint,
-      "MVR蒸发器运行方式：" + r.staffing,
-      "详细情况需要针对性设计",
-  };
+  const char sep = decimal_separator;
+  // Moved in one by one: a braced list would copy each line once more.
+  std::vector<std::string> lines;
+  lines.reserve(8);
+  lines.push_back(Concat({"蒸发量=", ShownNumber(r.evaporation_t_per_h, sep), "吨/小时"}));
+  lines.push_back(Concat({"推荐蒸发器形式：", r.type_name}));
+  lines.push_back(Concat({"MVR蒸发器型号：", r.model_code}));
+  lines.push_back(
+      Concat({"MVR蒸发器每小时耗电量（估算）：", ShownNumber(r.power_kwh_per_h, sep), "kWh"}));
+  lines.push_back(
+      Concat({"MVR蒸发器处理每吨水电耗（估算）：", ShownNumber(r.power_kwh_per_t, sep), "kWh"}));
+  lines.push_back(Concat({"MVR蒸发器占地空间（长x宽x高）：", r.footprint}));
+  lines.push_back(Concat({"MVR蒸发器运行方式：", r.staffing}));
+  lines.emplace_back("详细情况需要针对性设计");
+  return lines;
 }
 
 }  // namespace vapentis

@@ -17,16 +17,17 @@ struct SizingInputs {
   char decimal_separator = '.';
 };
 
+// The texts other than the model code are the tables' own, which live as long as the program.
 struct SizingResult {
   double evaporation_t_per_h = 0;  // rounded to 2 places
-  std::string application_code;
-  std::string type_code;
-  std::string type_name;
+  std::string_view application_code;
+  std::string_view type_code;
+  std::string_view type_name;
   std::string model_code;
   double power_kwh_per_h = 0;  // rounded to 1 place
   double power_kwh_per_t = 0;  // rounded to 1 place
-  std::string footprint;
-  std::string staffing;
+  std::string_view footprint;
+  std::string_view staffing;
   std::vector<std::string> lines;  // the eight result lines
 };
 

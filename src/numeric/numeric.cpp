@@ -88,10 +88,13 @@ Folded FoldAt(std::string_view text, std::size_t i) {
   return {'\0', 1};
 }
 
+// Every power of ten a double holds exactly.
+constexpr std::array<double, 23> kExactPowersOfTen = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-[[noreturn]] void NotANumber() { throw CalcFailure(CalcFailure::Kind::NotANumber); }
 
 bool IsAscii(std::string_view text) {
   for (const char c : text) {
@@ -100,17 +103,17 @@ bool IsAscii(std::string_view text) {
   return true;
 }
 
-// Full-width forms of Chinese input methods turned into their ASCII characters.
-std::string FoldToAscii(std::string_view text) {
-  std::string folded;
+// Full-width forms of Chinese input methods turned into their ASCII characters;
+// false when a character has no ASCII meaning here.
+bool FoldToAscii(std::string_view text, std::string& folded) {
   folded.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
     const Folded f = FoldAt(text, i);
-    if (f.ascii == '\0') NotANumber();
+    if (f.ascii == '\0') return false;
     folded.push_back(f.ascii);
     i += f.length;
   }
-  return folded;
+  return true;
 }
 
 // from_chars on a number whose separator is not a full stop: a copy with one.
@@ -152,11 +155,43 @@ long long DecimalMagnitude(const char* p, const char* last) {
   return integer_digits - 1 - leading_zeros + exponent;
 }
 
-// Reads text of ASCII characters; false when it is not a number. Past the
-// blanks and the sign, from_chars's own grammar is the accepted one (digits
-// with one full stop, an optional exponent), less the infinities and NaNs it
-// also knows, so it scans and converts the number in one pass.
-bool ReadAscii(std::string_view text, char decimal_separator, double& out) {
+enum class Ascii { Number, NotANumber, Overflow };
+
+// Nearly every typed number is digits with at most one separator: read with
+// at most 19 digits into an integer of at most 2^53 and at most 22 fraction
+// digits, it is an exact integer over an exact power of ten, and the division
+// rounds correctly, as from_chars does. False for any other text.
+bool ReadShortDecimal(const char* p, const char* last, char decimal_separator, double& value) {
+  constexpr int kMostDigits = 19;  // any 19 digits fit in 64 bits
+  constexpr std::uint64_t kExactIntegers = std::uint64_t{1} << 53;
+  std::uint64_t significand = 0;
+  int digits = 0;
+  int fraction_digits = -1;  // none before the separator
+  for (; p < last; ++p) {
+    if (IsDigit(*p)) {
+      if (++digits > kMostDigits) return false;
+      significand = significand * 10 + static_cast<std::uint64_t>(*p - '0');
+      if (fraction_digits >= 0) ++fraction_digits;
+    } else if ((*p == '.' || *p == decimal_separator) && fraction_digits < 0) {
+      fraction_digits = 0;
+    } else {
+      return false;
+    }
+  }
+  if (digits == 0 || significand > kExactIntegers ||
+      fraction_digits >= static_cast<int>(kExactPowersOfTen.size())) {
+    return false;
+  }
+  value = static_cast<double>(significand);
+  if (fraction_digits > 0) value /= kExactPowersOfTen[static_cast<std::size_t>(fraction_digits)];
+  return true;
+}
+
+// Reads text of ASCII characters. Past the blanks and the sign, from_chars's
+// own grammar is the accepted one (digits with one full stop, an optional
+// exponent), less the infinities and NaNs it also knows, so it scans and
+// converts the number in one pass; short decimals are read without it.
+Ascii ReadAscii(std::string_view text, char decimal_separator, double& out) {
   const char* first = text.data();
   const char* last = first + text.size();
   while (first < last && IsBlank(*first)) ++first;
@@ -164,35 +199,50 @@ bool ReadAscii(std::string_view text, char decimal_separator, double& out) {
   bool negative = false;
   if (first < last && (*first == '+' || *first == '-')) negative = *first++ == '-';
   if (first == last || !(IsDigit(*first) || *first == '.' || *first == decimal_separator)) {
-    return false;
+    return Ascii::NotANumber;
   }
 
+  double value = 0.0;
+  if (ReadShortDecimal(first, last, decimal_separator, value)) {
+    out = negative ? -value : value;
+    return Ascii::Number;
+  }
   const char* const separator =
       decimal_separator == '.' ? last : std::find(first, last, decimal_separator);
-  double value = 0.0;
   const auto [end, ec] = separator != last ? FromCharsWithFullStop(first, last, separator, value)
                                            : std::from_chars(first, last, value);
-  if (end != last) return false;
+  if (end != last) return Ascii::NotANumber;
   if (ec == std::errc::result_out_of_range) {
     // Too small for a double: zero, as the hardware would round it.
-    if (DecimalMagnitude(first, last) >= 0) throw CalcFailure(CalcFailure::Kind::Overflow);
+    if (DecimalMagnitude(first, last) >= 0) return Ascii::Overflow;
     value = 0.0;
   } else if (ec != std::errc()) {
-    return false;
+    return Ascii::NotANumber;
   }
   out = negative ? -value : value;
-  return true;
+  return Ascii::Number;
 }
 
 }  // namespace
 
-double ParseNumber(std::string_view text, char decimal_separator) {
+ReadNumber TryParseNumber(std::string_view text, char decimal_separator) {
   // Plain ASCII, the usual case, is read in place; only text that fails so
   // is scanned for full-width forms and read again folded.
-  double value = 0.0;
-  if (ReadAscii(text, decimal_separator, value)) return value;
-  if (IsAscii(text) || !ReadAscii(FoldToAscii(text), decimal_separator, value)) NotANumber();
-  return value;
+  ReadNumber read;
+  Ascii ascii = ReadAscii(text, decimal_separator, read.value);
+  if (ascii == Ascii::NotANumber && !IsAscii(text)) {
+    std::string folded;
+    if (FoldToAscii(text, folded)) ascii = ReadAscii(folded, decimal_separator, read.value);
+  }
+  if (ascii == Ascii::NotANumber) read.failure = CalcFailure::Kind::NotANumber;
+  if (ascii == Ascii::Overflow) read.failure = CalcFailure::Kind::Overflow;
+  return read;
+}
+
+double ParseNumber(std::string_view text, char decimal_separator) {
+  const ReadNumber read = TryParseNumber(text, decimal_separator);
+  if (read.failure) throw CalcFailure(*read.failure);
+  return read.value;
 }
 
 CalcFailure Blamed(const CalcFailure& failure, Blame blame) {
@@ -200,19 +250,7 @@ CalcFailure Blamed(const CalcFailure& failure, Blame blame) {
   return CalcFailure(failure.kind(), std::string(blame.input), std::string(blame.cause));
 }
 
-double ParseInput(std::string_view text, std::string_view input, char decimal_separator) {
-  try {
-    return ParseNumber(text, decimal_separator);
-  } catch (const CalcFailure& failure) {
-    throw CalcFailure(failure.kind(), std::string(input));
-  }
-}
-
 namespace {
-
-constexpr std::array<double, 23> kExactPowersOfTen = {
-    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 double PowerOfTen(int places) {
   if (places < static_cast<int>(kExactPowersOfTen.size())) return kExactPowersOfTen[places];
@@ -262,11 +300,20 @@ bool ShortDecimal(double a, std::array<char, 17>& digits, int& k, int& e) {
 
 }  // namespace
 
-std::string NumberText(double x, char decimal_separator) {
+ShownNumber::ShownNumber(double x, char decimal_separator) noexcept {
+  const auto put_text = [this](std::string_view text) {
+    text.copy(chars_.data(), text.size());
+    size_ = text.size();
+  };
   if (x == 0.0 || !std::isfinite(x)) {
-    if (std::isnan(x)) return "NaN";
-    if (std::isinf(x)) return x < 0 ? "-Inf" : "Inf";
-    return "0";
+    if (std::isnan(x)) {
+      put_text("NaN");
+    } else if (std::isinf(x)) {
+      put_text(x < 0 ? "-Inf" : "Inf");
+    } else {
+      put_text("0");
+    }
+    return;
   }
   std::array<char, 17> digits{};
   int k = 0;
@@ -287,11 +334,8 @@ std::string NumberText(double x, char decimal_separator) {
   }
   while (k > 1 && digits[static_cast<std::size_t>(k - 1)] == '0') --k;
 
-  // Built in a local buffer: the longest form, a sign, 15 integer digits, the
-  // separator and 15 fraction digits, takes 32 characters.
-  std::array<char, 40> out{};
   std::size_t n = 0;
-  const auto put = [&](char c) { out[n++] = c; };
+  const auto put = [&](char c) { chars_[n++] = c; };
   const auto put_digits = [&](int from, int to) {
     for (int d = from; d < to; ++d) put(digits[static_cast<std::size_t>(d)]);
   };
@@ -311,7 +355,8 @@ std::string NumberText(double x, char decimal_separator) {
       put(decimal_separator);
       put_digits(e + 1, k);
     }
-    return std::string(out.data(), n);
+    size_ = n;
+    return;
   }
   put(digits[0]);
   if (k > 1) {
@@ -324,7 +369,21 @@ std::string NumberText(double x, char decimal_separator) {
   if (magnitude >= 100) put(static_cast<char>('0' + magnitude / 100));
   put(static_cast<char>('0' + magnitude / 10 % 10));
   put(static_cast<char>('0' + magnitude % 10));
-  return std::string(out.data(), n);
+  size_ = n;
+}
+
+std::string NumberText(double x, char decimal_separator) {
+  return std::string(ShownNumber(x, decimal_separator).text());
+}
+
+std::string Concat(std::initializer_list<std::string_view> parts) {
+  std::size_t size = 0;
+  for (const std::string_view part : parts) size += part.size();
+  // Made at its size and filled in place: an append per part would check the room each time.
+  std::string text(size, '\0');
+  char* out = text.data();
+  for (const std::string_view part : parts) out = std::copy(part.begin(), part.end(), out);
+  return text;
 }
 
 std::string JoinLines(const std::vector<std::string>& lines) {
@@ -388,11 +447,9 @@ double Checked::log(double x) {
   return std::log(x);
 }
 
-void Checked::check(Blame blame) {
+void Checked::Raise(Blame blame) {
   const bool division_by_zero = division_by_zero_;
-  const bool overflow = overflow_ || invalid_;
   division_by_zero_ = overflow_ = invalid_ = false;
-  if (!division_by_zero && !overflow) return;
   throw CalcFailure(
       division_by_zero ? CalcFailure::Kind::DivisionByZero : CalcFailure::Kind::Overflow,
       std::string(blame.input), std::string(blame.cause));

@@ -2,7 +2,11 @@
 // rounding, and writing the numbers and lines that every result box shows.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <exception>
+#include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,18 +53,49 @@ std::string_view KindName(CalcFailure::Kind kind);
 // text that is not a number and Overflow beyond the double range.
 double ParseNumber(std::string_view text, char decimal_separator = '.');
 
+// What ParseNumber makes of a text, without throwing: the value, or the kind
+// it would throw (NotANumber or Overflow). For readers that only look.
+struct ReadNumber {
+  double value = 0;
+  std::optional<CalcFailure::Kind> failure;
+};
+ReadNumber TryParseNumber(std::string_view text, char decimal_separator = '.');
+
 // The failure, laid at `blame`'s input unless it already blames one or `blame`
 // names none.
 CalcFailure Blamed(const CalcFailure& failure, Blame blame);
 
-// ParseNumber, with a failure tagged by the input it came from.
-double ParseInput(std::string_view text, std::string_view input, char decimal_separator = '.');
+// ParseNumber, with a failure tagged by the input it came from. Inline, so that
+// the failure is thrown from the calculation's own frame, one fewer for it to unwind.
+inline double ParseInput(std::string_view text, std::string_view input,
+                         char decimal_separator = '.') {
+  const ReadNumber read = TryParseNumber(text, decimal_separator);
+  if (read.failure) throw CalcFailure(*read.failure, std::string(input));
+  return read.value;
+}
 
 // x rounded to `places` decimals, ties to even, in double arithmetic.
 double RoundHalfEven(double x, int places);
 
 // The text a result line shows for x: at most 15 significant digits.
 std::string NumberText(double x, char decimal_separator = '.');
+
+// NumberText's text in a buffer of its own, so that a line can take it
+// without a string of its own: Concat("蒸发量=", ShownNumber(w), "吨/小时").
+class ShownNumber {
+ public:
+  explicit ShownNumber(double x, char decimal_separator = '.') noexcept;
+  std::string_view text() const noexcept { return {chars_.data(), size_}; }
+  operator std::string_view() const noexcept { return text(); }
+
+ private:
+  // The longest text: a sign, 15 integer digits, the separator and 15 fraction digits.
+  std::array<char, 40> chars_;
+  std::size_t size_ = 0;
+};
+
+// The parts one after another, in a string whose room is taken once.
+std::string Concat(std::initializer_list<std::string_view> parts);
 
 // Result lines joined with "\r\n", none after the last line.
 std::string JoinLines(const std::vector<std::string>& lines);
@@ -81,10 +116,14 @@ class Checked {
 
   // Throws DivisionByZero or Overflow if a condition was raised since the
   // last clear (division by zero wins), then clears the conditions. The
-  // failure blames `blame`'s input, if it names one.
-  void check(Blame blame = {});
+  // failure blames `blame`'s input, if it names one. Inline, as nearly every
+  // check finds nothing and a call would cost more than the test.
+  void check(Blame blame = {}) {
+    if (division_by_zero_ || overflow_ || invalid_) Raise(blame);
+  }
 
  private:
+  [[noreturn]] void Raise(Blame blame);
   void record(double a, double b, double result) noexcept;
 
   bool division_by_zero_ = false;

@@ -76,8 +76,12 @@ ExchangerResult ExchangerLayout(const ExchangerInputs& in) {
 
 std::vector<std::string> ExchangerResultText(double tube_count, double shell_diameter_mm,
                                              char decimal_separator) {
-  return {"换热管数量=" + NumberText(tube_count, decimal_separator) + "条",
-          "换热器筒体直径=" + NumberText(shell_diameter_mm, decimal_separator) + "mm"};
+  std::vector<std::string> lines;
+  lines.reserve(2);
+  lines.push_back(Concat({"换热管数量=", ShownNumber(tube_count, decimal_separator), "条"}));
+  lines.push_back(
+      Concat({"换热器筒体直径=", ShownNumber(shell_diameter_mm, decimal_separator), "mm"}));
+  return lines;
 }
 
 }  // namespace vapentis

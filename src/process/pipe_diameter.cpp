@@ -46,7 +46,7 @@ double BlamedDiameter(double flow, double density, bool density_typed, double ve
 }
 
 std::string DiameterLine(double diameter_mm, char sep) {
-  return "圆形管道直径=" + NumberText(diameter_mm, sep) + "mm，按标准管径选择";
+  return Concat({"圆形管道直径=", ShownNumber(diameter_mm, sep), "mm，按标准管径选择"});
 }
 
 }  // namespace
@@ -77,7 +77,8 @@ double PipeDiameter(double flow_kg_per_h, double density_kg_per_m3, double veloc
 
 PipeResult PipeDiameterResult(const PipeInputs& in) {
   const char sep = in.decimal_separator;
-  PipeResult r;
+  // Each result is made after the steps that can fail, so that a failure need not stop
+  // here to free it.
   switch (in.state) {
     case FluidState::Steam: {
       const double t = ParseInput(in.temperature, kSteamTemperatureInput, sep);
@@ -92,35 +93,41 @@ PipeResult PipeDiameterResult(const PipeInputs& in) {
       }
       const double m = ParseInput(in.flow, kFlowInput, sep);
       const double v = ParseInput(in.velocity, kVelocityInput, sep);
+      const double diameter = RoundHalfEven(BlamedDiameter(m, density, false, v), 0);
+      PipeResult r;
       r.density_kg_per_m3 = density;
-      r.diameter_mm = RoundHalfEven(BlamedDiameter(m, density, false, v), 0);
-      r.lines = {"饱和蒸汽密度=" + NumberText(density, sep) + "kg/m3",
-                 DiameterLine(r.diameter_mm, sep)};
+      r.diameter_mm = diameter;
+      r.lines.reserve(3);
+      r.lines.push_back(Concat({"饱和蒸汽密度=", ShownNumber(density, sep), "kg/m3"}));
+      r.lines.push_back(DiameterLine(r.diameter_mm, sep));
       // The standard's vapour density beside the tool's own, through the same formula.
       if (const std::optional<if97::Saturation> state = if97::SaturationAtTemperature(t)) {
         const double reference_density = RoundHalfEven(state->vapour_density_kg_m3, 4);
         r.reference = PipeReference{
             reference_density, RoundHalfEven(BlamedDiameter(m, reference_density, false, v), 0)};
-        r.lines.push_back("按IAPWS-IF97：饱和蒸汽密度=" + NumberText(reference_density, sep) +
-                          "kg/m3，圆形管道直径=" + NumberText(r.reference->diameter_mm, sep) +
-                          "mm");
+        r.lines.push_back(
+            Concat({"按IAPWS-IF97：饱和蒸汽密度=", ShownNumber(reference_density, sep),
+                    "kg/m3，圆形管道直径=", ShownNumber(r.reference->diameter_mm, sep), "mm"}));
       } else {
         r.lines.emplace_back(kNoReferenceLine);
       }
-      break;
+      return r;
     }
     case FluidState::Liquid: {
       const double m = ParseInput(in.flow, kFlowInput, sep);
       const double density = ParseInput(in.density, kDensityInput, sep);
       const double v = ParseInput(in.velocity, kVelocityInput, sep);
-      r.diameter_mm = RoundHalfEven(BlamedDiameter(m, density, true, v), 0);
-      r.lines = {DiameterLine(r.diameter_mm, sep)};
-      break;
+      const double diameter = RoundHalfEven(BlamedDiameter(m, density, true, v), 0);
+      PipeResult r;
+      r.diameter_mm = diameter;
+      r.lines.push_back(DiameterLine(r.diameter_mm, sep));
+      return r;
     }
     case FluidState::None:
-      r.lines = {"请选择流体形态"};
       break;
   }
+  PipeResult r;
+  r.lines.emplace_back("请选择流体形态");
   return r;
 }
 

@@ -37,8 +37,11 @@ PumpResult PumpPower(const PumpInputs& in) {
 }
 
 std::vector<std::string> PumpResultText(double power_kw, char decimal_separator) {
-  return {"泵的计算功率=" + NumberText(power_kw, decimal_separator) + "kW",
-          "选择比计算值稍大的额定电机"};
+  std::vector<std::string> lines;
+  lines.reserve(2);
+  lines.push_back(Concat({"泵的计算功率=", ShownNumber(power_kw, decimal_separator), "kW"}));
+  lines.emplace_back("选择比计算值稍大的额定电机");
+  return lines;
 }
 
 }  // namespace vapentis

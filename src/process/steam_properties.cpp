@@ -57,14 +57,25 @@ std::optional<SteamReference> Reference(SteamMode mode, double typed) {
 std::string ReferenceLine(SteamMode mode, const std::optional<SteamReference>& reference,
                           char sep) {
   if (!reference) return std::string(kNoReferenceLine);
-  std::string line = "按IAPWS-IF97：";
-  if (mode == SteamMode::Pressure) {
-    line += "温度=" + NumberText(reference->temperature_c, sep) + "℃";
-  } else {
-    line += "压力=" + NumberText(reference->pressure_mpa, sep) + "MPa";
-  }
-  return line + "，密度=" + NumberText(reference->density_kg_per_m3, sep) +
-         "kg/m3，潜热=" + NumberText(reference->latent_heat_kj_per_kg, sep) + "kJ/kg";
+  const bool pressure_mode = mode == SteamMode::Pressure;
+  return Concat(
+      {"按IAPWS-IF97：", pressure_mode ? "温度=" : "压力=",
+       ShownNumber(pressure_mode ? reference->temperature_c : reference->pressure_mpa, sep),
+       pressure_mode ? "℃" : "MPa", "，密度=", ShownNumber(reference->density_kg_per_m3, sep),
+       "kg/m3，潜热=", ShownNumber(reference->latent_heat_kj_per_kg, sep), "kJ/kg"});
+}
+
+// The correlation's three lines, then the standard's.
+std::vector<std::string> SteamLines(std::string_view first, double first_value,
+                                    std::string_view first_unit, const SteamResult& r,
+                                    SteamMode mode, char sep) {
+  std::vector<std::string> lines;
+  lines.reserve(4);
+  lines.push_back(Concat({first, ShownNumber(first_value, sep), first_unit}));
+  lines.push_back(Concat({"饱和蒸汽密度=", ShownNumber(r.density_kg_per_m3, sep), "kg/m3"}));
+  lines.push_back(Concat({"饱和蒸汽潜热=", ShownNumber(r.latent_heat_kj_per_kg, sep), "kJ/kg"}));
+  lines.push_back(ReferenceLine(mode, r.reference, sep));
+  return lines;
 }
 
 SteamResult PressureMode(const SteamInputs& in) {
@@ -77,44 +88,42 @@ SteamResult PressureMode(const SteamInputs& in) {
     if (p <= 0) throw Blamed(failure, {kPressureInput, "饱和蒸汽压力为零或负数，无法取对数"});
     throw;
   }
+  const double density = RoundHalfEven(SteamDensity(t), 4);
+  const double latent_heat = RoundHalfEven(LatentHeat(t), 0);
+  // Made after the last step that can fail, so that a failure need not stop here to free it.
   SteamResult r;
   r.pressure_mpa = p;
-  r.density_kg_per_m3 = RoundHalfEven(SteamDensity(t), 4);
-  r.latent_heat_kj_per_kg = RoundHalfEven(LatentHeat(t), 0);
+  r.density_kg_per_m3 = density;
+  r.latent_heat_kj_per_kg = latent_heat;
   r.temperature_c = RoundHalfEven(t, 1);
   r.reference = Reference(SteamMode::Pressure, p);
-  r.lines = {
-      "饱和蒸汽温度=" + NumberText(r.temperature_c, sep) + "℃",
-      "饱和蒸汽密度=" + NumberText(r.density_kg_per_m3, sep) + "kg/m3",
-      "饱和蒸汽潜热=" + NumberText(r.latent_heat_kj_per_kg, sep) + "kJ/kg",
-      ReferenceLine(SteamMode::Pressure, r.reference, sep),
-  };
+  r.lines = SteamLines("饱和蒸汽温度=", r.temperature_c, "℃", r, SteamMode::Pressure, sep);
   return r;
 }
 
 SteamResult TemperatureMode(const SteamInputs& in) {
   const char sep = in.decimal_separator;
   const double t = ParseInput(in.temperature, kTemperatureInput, sep);
-  SteamResult r;
-  r.temperature_c = t;
+  double pressure = 0;
   try {
-    r.pressure_mpa = RoundHalfEven(SaturationPressure(t), 4);
+    pressure = RoundHalfEven(SaturationPressure(t), 4);
   } catch (const CalcFailure& failure) {
     if (AntoineDenominatorIsZero(t)) {
       throw Blamed(failure, {kTemperatureInput, "饱和蒸汽温度使蒸汽压公式的分母为零"});
     }
     throw;
   }
-  r.density_kg_per_m3 = RoundHalfEven(SteamDensity(t), 4);
-  r.latent_heat_kj_per_kg = RoundHalfEven(LatentHeat(t), 0);
+  const double density = RoundHalfEven(SteamDensity(t), 4);
+  const double latent_heat = RoundHalfEven(LatentHeat(t), 0);
+  // Made after the last step that can fail, so that a failure need not stop here to free it.
+  SteamResult r;
+  r.temperature_c = t;
+  r.pressure_mpa = pressure;
+  r.density_kg_per_m3 = density;
+  r.latent_heat_kj_per_kg = latent_heat;
   r.reference = Reference(SteamMode::Temperature, t);
   // "Mpa" is the unit as engineers know it from earlier quotes.
-  r.lines = {
-      "饱和蒸汽压力=" + NumberText(r.pressure_mpa, sep) + "Mpa",
-      "饱和蒸汽密度=" + NumberText(r.density_kg_per_m3, sep) + "kg/m3",
-      "饱和蒸汽潜热=" + NumberText(r.latent_heat_kj_per_kg, sep) + "kJ/kg",
-      ReferenceLine(SteamMode::Temperature, r.reference, sep),
-  };
+  r.lines = SteamLines("饱和蒸汽压力=", r.pressure_mpa, "Mpa", r, SteamMode::Temperature, sep);
   return r;
 }
 

@@ -1,5 +1,7 @@
 #include "reference/channel_steel.h"
 
+#include <array>
+
 #include "numeric/numeric.h"
 
 namespace vapentis {
@@ -12,16 +14,26 @@ const ChannelSize* LookupChannel(std::string_view designation) {
 }
 
 std::vector<std::string> ChannelResultText(const ChannelSize* row, char decimal_separator) {
-  std::string h;
-  std::string b;
-  std::string mass;
-  if (row != nullptr) {
-    h = NumberText(row->h_mm, decimal_separator);
-    b = NumberText(row->b_mm, decimal_separator);
-    mass = NumberText(row->mass_kg_per_m, decimal_separator);
-  }
+  struct Shown {
+    std::string_view label;
+    std::string_view unit;
+    double value;
+  };
   // b is the flange width (腿宽), as the section drawing marks it.
-  return {"槽钢背高h=" + h + "mm", "槽钢腿宽b=" + b + "mm", "槽钢每米的重量=" + mass + "kg"};
+  const std::array<Shown, 3> shown = {{
+      {"槽钢背高h=", "mm", row != nullptr ? static_cast<double>(row->h_mm) : 0},
+      {"槽钢腿宽b=", "mm", row != nullptr ? static_cast<double>(row->b_mm) : 0},
+      {"槽钢每米的重量=", "kg", row != nullptr ? row->mass_kg_per_m : 0},
+  }};
+  std::vector<std::string> lines;
+  lines.reserve(shown.size());
+  for (const Shown& line : shown) {
+    // No row: the labels without values.
+    lines.push_back(
+        row != nullptr ? Concat({line.label, ShownNumber(line.value, decimal_separator), line.unit})
+                       : Concat({line.label, line.unit}));
+  }
+  return lines;
 }
 
 }  // namespace vapentis

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli_test_support.h"
@@ -136,6 +139,72 @@ TEST(Batch, JsonNumbersReachTheCalculationAsTheirJsonText) {
   EXPECT_EQ(big["lines"][0], "蒸发量=1.23456789012346E+22吨/小时");
 }
 
+// The record of a line, alone in a batch.
+std::string RecordOf(std::string_view line) {
+  std::istringstream in{std::string(line)};
+  std::ostringstream out;
+  RunBatch(in, out);
+  return out.str();
+}
+
+TEST(Batch, EveryLineIsReadAsTheJsonParserReadsIt) {
+  // The byte order mark the parser steps over sends a line past the quick reading of plain
+  // requests; the record must not change, but for the byte a malformed line is blamed at.
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  const std::string_view kLines[] = {
+      R"({"tool":"pump","flow":5,"head":-0,"specific_gravity":0.5,"efficiency":1E-1})",
+      R"({"tool":"pump","flow":-12.5e3,"head":1e+2,"safety_factor":10})",
+      R"({"tool":"pump","flow":1e400,"head":-1E400,"efficiency":12345678901234567890123})",
+      " \t{ \"tool\" :\"pump\" ,\r\"flow\"\t: 5 }\r ",
+      R"({"tool":"sizing","application":"é蒸发😀\u00e9","":"x"})",
+      R"({"tool":"sizing","application":"a\"b\\c\/d\n"})",
+      R"({"tool":"sizing","application":"\ud83d\ude00"})",
+      "{\"tool\":\"sizing\",\"application\":\"\x7f\"}",
+      R"({"tool":"sizing","tool":"pump"})",
+      R"({"tool":"sizing","feed":true,"product":null,"throughput":[1],"application":{}})",
+      R"({})",
+      R"({"tool":"pump","flow":01})",
+      R"({"tool":"pump","flow":1.})",
+      R"({"tool":"pump","flow":.5})",
+      R"({"tool":"pump","flow":+1})",
+      R"({"tool":"pump","flow":1e})",
+      R"({"tool":"pump","flow":1e+})",
+      R"({"tool":"pump","flow":--1})",
+      R"({"tool":"pump","flow":0x1})",
+      R"({"tool":"pump","flow":5,})",
+      R"({"tool":"pump","flow" 5})",
+      R"({"tool":"pump" "flow":5})",
+      R"({"tool":"pump"} x)",
+      R"({"tool":"pump"}{})",
+      R"({"tool":"pump)",
+      R"({"tool":)",
+      "{",
+      "{\"tool\":\"sizing\",\"application\":\"a\tb\"}",
+      "{\"tool\":\"sizing\",\"application\":\"a\x01\"}",
+      "{\"tool\":\"sizing\",\"application\":\"\xC0\xAF\"}",
+      "{\"tool\":\"sizing\",\"application\":\"\xE0\x9F\xBF\"}",
+      "{\"tool\":\"sizing\",\"application\":\"\xED\xA0\x80\"}",
+      "{\"tool\":\"sizing\",\"application\":\"\xF0\x8F\xBF\xBF\"}",
+      "{\"tool\":\"sizing\",\"application\":\"\xF4\x90\x80\x80\"}",
+      "{\"tool\":\"sizing\",\"application\":\"\xE8\x92\"}",
+      "{\"tool\":\"sizing\",\"application\":\"\xF5\x80\x80\x80\"}",
+      "{\"tool\":\"sizing\",\"app\xFF\":\"x\"}",
+      std::string_view("{\"tool\":\"pump\",\"flow\":5\0}", 24),
+  };
+  for (const std::string_view line : kLines) {
+    SCOPED_TRACE(line);
+    const std::string plain = RecordOf(line);
+    const std::string parsed = RecordOf(std::string(kByteOrderMark) + std::string(line));
+    ASSERT_FALSE(plain.empty());
+    const json record = json::parse(plain);
+    if (record.contains("error") && record["error"]["kind"] == "MalformedJson") {
+      EXPECT_EQ(json::parse(parsed)["error"]["kind"], "MalformedJson");
+    } else {
+      EXPECT_EQ(plain, parsed);
+    }
+  }
+}
+
 TEST(Batch, RecordIsTheSingleCommandsJsonWithTheLineNumber) {
   json single = json::parse(
       RunWith({"sizing", "--json", "--throughput", "20", "--application", "危废行业"}).out);
@@ -168,6 +237,43 @@ TEST(Batch, OverlongLineIsRefusedUnreadAndTheNextLineRuns) {
   EXPECT_EQ(records[1]["line"], 2);
   EXPECT_FALSE(records[2].contains("error"));
   EXPECT_EQ(records[2]["line"], 3);
+}
+
+// A sizing request of exactly `bytes` bytes, its application text padded with x.
+std::string RequestOfLength(std::size_t bytes) {
+  const std::string head = R"({"tool":"sizing","application":")";
+  const std::string tail = R"("})";
+  return head + std::string(bytes - head.size() - tail.size(), 'x') + tail;
+}
+
+TEST(Batch, ALineUpToTheLimitIsReadWholeAndALongerOneIsRefused) {
+  constexpr std::size_t kLimit = 10000;
+  // Around the first room the reader takes, where it doubles, and the limit.
+  for (const std::size_t bytes :
+       {50, 4095, 4096, 4097, 8191, 8192, 8193, 9999, 10000, 10001, 30000}) {
+    for (const std::string_view end : {"\n", "\r\n", ""}) {
+      SCOPED_TRACE(std::to_string(bytes) + " bytes, then " + std::to_string(end.size()));
+      const std::string first = RequestOfLength(bytes);
+      const bool last = end.empty();
+      std::istringstream in(first + std::string(end) + (last ? "" : R"({"tool":"pump"})"));
+      std::ostringstream out;
+      const BatchCounts counts = RunBatch(in, out, kLimit);
+      const std::vector<json> records = Records(out.str());
+      ASSERT_EQ(records.size(), last ? 1U : 2U);
+      const bool fits = bytes + (end == "\r\n" ? 1 : 0) <= kLimit;
+      if (fits) {
+        EXPECT_EQ(records[0]["inputs"]["application"].get<std::string>().size(),
+                  static_cast<std::size_t>(std::count(first.begin(), first.end(), 'x')));
+      } else {
+        EXPECT_EQ(records[0]["error"]["kind"], "LineTooLong");
+      }
+      EXPECT_EQ(counts.failed, fits ? 0U : 1U) << "an unknown application still calculates";
+      if (!last) {
+        EXPECT_EQ(records[1]["line"], 2);
+        EXPECT_EQ(records[1]["tool"], "pump") << "the next line is read from its start";
+      }
+    }
+  }
 }
 
 TEST(Batch, UnknownChannelIsAFailedRecordThatStillHoldsItsEmptyLines) {

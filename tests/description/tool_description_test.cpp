@@ -159,6 +159,12 @@ TEST(RangeWarnings, NameEachReadInputOutsideItsValidOrAccurateRange) {
        "-1",
        {"压力(MPa)为-1，超出有效范围（不低于0MPa）：压力不能为负"}},
       {"no number gives no warning", "a", "abc", "1", {}},
+      {"a number beyond the double range gives none either", "a", "-1e400", "1", {}},
+      {"full-width digits are read",
+       "a",
+       "４００",
+       "1",
+       {"温度（℃）为４００，超出有效范围（0.01~373.946℃）：只在三相点与临界点之间存在"}},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.name);

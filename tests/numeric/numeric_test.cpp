@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -9,6 +10,8 @@
 #include <cstring>
 #include <limits>
 #include <random>
+#include <string>
+#include <vector>
 
 namespace vapentis {
 namespace {
@@ -74,6 +77,9 @@ TEST_P(ParseAccepts, GivesTheNearestDouble) {
   const double v = ParseNumber(c.text, c.separator);
   EXPECT_EQ(v, c.expected) << c.text;
   EXPECT_EQ(std::signbit(v), std::signbit(c.expected)) << c.text;
+  const ReadNumber read = TryParseNumber(c.text, c.separator);
+  EXPECT_FALSE(read.failure) << c.text;
+  EXPECT_EQ(std::memcmp(&read.value, &v, sizeof v), 0) << c.text;
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, ParseAccepts, ::testing::ValuesIn(kAccepted), [](const auto& info) {
@@ -135,6 +141,56 @@ TEST(ParseNumber, RejectsTextThatIsNotANumberAndValuesBeyondTheRange) {
       ADD_FAILURE() << "accepted \"" << c.text << "\"";
     } catch (const CalcFailure& failure) {
       EXPECT_EQ(failure.kind(), c.kind) << c.text;
+    }
+    EXPECT_EQ(TryParseNumber(c.text, c.separator).failure, c.kind) << c.text;
+    try {
+      ParseInput(c.text, "flow", c.separator);
+      ADD_FAILURE() << "accepted \"" << c.text << "\"";
+    } catch (const CalcFailure& failure) {
+      EXPECT_EQ(failure.kind(), c.kind) << c.text;
+      EXPECT_EQ(failure.input(), "flow") << c.text;
+      EXPECT_EQ(failure.cause(), "") << c.text;
+    }
+  }
+}
+
+// Digits with one separator take a quicker path than other numbers; it must give
+// from_chars's double to the bit, up to the edges of where it applies: 19 digits,
+// a significand of 2^53 and 22 fraction digits.
+TEST(ParseNumber, ReadsShortDecimalsAsFromCharsDoes) {
+  std::mt19937_64 random(25);
+  std::uniform_int_distribution<int> length(1, 24);
+  std::uniform_int_distribution<int> digit(0, 9);
+  const char* const kEdges[] = {"9007199254740992",
+                                "9007199254740993",
+                                "9007199254740991.5",
+                                "1234567890123456789",
+                                "12345678901234567890",
+                                "0.0000000000000000000001",
+                                "0.00000000000000000000001",
+                                "00000000000000000001",
+                                ".5",
+                                "5."};
+  std::vector<std::string> texts(std::begin(kEdges), std::end(kEdges));
+  for (int i = 0; i < 200000; ++i) {
+    std::string text;
+    const int digits = length(random);
+    for (int d = 0; d < digits; ++d) text += static_cast<char>('0' + digit(random));
+    text.insert(static_cast<std::size_t>(digit(random) * digits / 9), 1, '.');
+    if (text != ".") texts.push_back(text);
+  }
+  for (const std::string& text : texts) {
+    double expected = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), expected);
+    ASSERT_EQ(result.ptr, text.data() + text.size()) << text;
+    for (const char separator : {'.', ','}) {
+      std::string typed = text;
+      if (separator == ',') std::replace(typed.begin(), typed.end(), '.', ',');
+      const double value = ParseNumber(typed, separator);
+      ASSERT_EQ(std::memcmp(&value, &expected, sizeof value), 0) << typed;
+      const double negative = ParseNumber("-" + typed, separator);
+      ASSERT_EQ(negative, -expected) << typed;
+      ASSERT_TRUE(std::signbit(negative)) << typed;
     }
   }
 }
@@ -417,6 +473,15 @@ TEST(Checked, DomainFailuresAreRaisedAtTheCall) {
       EXPECT_EQ(failure.kind(), Kind::InvalidArgument) << name;
     }
   }
+}
+
+TEST(Concat, JoinsTextsAndShownNumbersInOrder) {
+  EXPECT_EQ(Concat({"蒸发量=", ShownNumber(3.75), "吨/小时"}), "蒸发量=3.75吨/小时");
+  EXPECT_EQ(Concat({"d=", ShownNumber(1.5e-16, ','), "", "mm"}), "d=1,5E-16mm");
+  EXPECT_EQ(Concat({ShownNumber(-0.0), ShownNumber(std::nan("")),
+                    ShownNumber(-std::numeric_limits<double>::infinity())}),
+            "0NaN-Inf");
+  EXPECT_EQ(Concat({}), "");
 }
 
 TEST(JoinLines, JoinsWithCarriageReturnLineFeedAndNoneAfterTheLast) {
