@@ -7,6 +7,8 @@
 #include <iterator>
 #include <utility>
 
+#include "sheet/utf8.h"
+
 namespace vapentis::cli {
 
 namespace {
@@ -60,38 +62,15 @@ bool IsWide(char32_t c) {
 }
 
 // The code point starting `text` and its length in bytes, or a length of 0
-// where no valid UTF-8 sequence starts: a stray continuation byte, a
-// truncated, overlong or surrogate sequence, or one beyond U+10FFFF.
+// where no well-formed UTF-8 sequence starts.
 std::pair<char32_t, std::size_t> Decode(std::string_view text) {
-  const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(text[i]); };
-  const std::uint8_t lead = byte(0);
-  if (lead < 0x80) return {lead, 1};
-  std::size_t length = 0;
-  char32_t c = 0;
-  std::uint8_t low = 0x80;  // the bounds of the second byte
-  std::uint8_t high = 0xBF;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-    c = lead & 0x1F;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    c = lead & 0x0F;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    c = lead & 0x07;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  } else {
-    return {0, 0};
-  }
-  if (text.size() < length) return {0, 0};
-  for (std::size_t i = 1; i < length; ++i) {
-    const std::uint8_t b = byte(i);
-    if (i == 1 ? (b < low || b > high) : (b < 0x80 || b > 0xBF)) return {0, 0};
-    c = (c << 6) | (b & 0x3F);
-  }
+  const std::size_t length = Utf8SequenceLength(text);
+  if (length == 0) return {0, 0};
+  // The bits of the lead byte that belong to the code point, by sequence length.
+  constexpr std::array<std::uint8_t, 5> kLeadBits = {0, 0x7F, 0x1F, 0x0F, 0x07};
+  char32_t c = static_cast<std::uint8_t>(text[0]) & kLeadBits[length];
+  for (std::size_t i = 1; i < length; ++i)
+    c = (c << 6) | (static_cast<std::uint8_t>(text[i]) & 0x3F);
   return {c, length};
 }
 

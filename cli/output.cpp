@@ -10,6 +10,7 @@
 
 #include "catalog/tool_catalog.h"
 #include "sheet/running_cost.h"
+#include "sheet/utf8.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -18,26 +19,6 @@
 namespace vapentis::cli {
 
 namespace {
-
-// Length of the well-formed UTF-8 sequence at p (p < end), or 0.
-std::size_t Utf8Length(const unsigned char* p, const unsigned char* end) {
-  const auto continuation = [&](std::ptrdiff_t i) { return i < end - p && (p[i] & 0xC0) == 0x80; };
-  const unsigned char lead = p[0];
-  if (lead >= 0xC2 && lead <= 0xDF) return continuation(1) ? 2 : 0;
-  if (lead >= 0xE0 && lead <= 0xEF) {
-    if (!continuation(1) || !continuation(2)) return 0;
-    if (lead == 0xE0 && p[1] < 0xA0) return 0;  // overlong
-    if (lead == 0xED && p[1] > 0x9F) return 0;  // surrogate
-    return 3;
-  }
-  if (lead >= 0xF0 && lead <= 0xF4) {
-    if (!continuation(1) || !continuation(2) || !continuation(3)) return 0;
-    if (lead == 0xF0 && p[1] < 0x90) return 0;  // overlong
-    if (lead == 0xF4 && p[1] > 0x8F) return 0;  // beyond U+10FFFF
-    return 4;
-  }
-  return 0;
-}
 
 // Bytes that go into a JSON string as they are, one by one: ASCII other than a control
 // character, a quote or a backslash.
@@ -86,7 +67,8 @@ const unsigned char* PlainEnd(const unsigned char* p, const unsigned char* end) 
       p += 3;
     }
     if (p == end || *p < 0x80) continue;
-    const std::size_t length = Utf8Length(p, end);
+    const std::size_t length =
+        Utf8SequenceLength({reinterpret_cast<const char*>(p), static_cast<std::size_t>(end - p)});
     if (length == 0) return p;
     p += length;
   }
