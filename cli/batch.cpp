@@ -16,6 +16,7 @@
 #include "cli/output.h"
 #include "cli/tools.h"
 #include "numeric/numeric.h"
+#include "sheet/utf8.h"
 
 namespace vapentis::cli {
 
@@ -190,7 +191,8 @@ class RequestParser {
         return {reinterpret_cast<const char*>(begin), static_cast<std::size_t>(q - begin)};
       }
       if (*q < 0x80) return {};  // a backslash or a control character
-      const std::size_t length = Utf8SequenceLength(q, stop);
+      const std::size_t length = Utf8SequenceLength(
+          {reinterpret_cast<const char*>(q), static_cast<std::size_t>(stop - q)});
       if (length == 0) return {};
       q += length;
     }
@@ -203,30 +205,6 @@ class RequestParser {
     for (std::size_t c = 0x20; c < 0x80; ++c) ordinary[c] = c != '"' && c != '\\';
     return ordinary;
   }();
-
-  // Length of the well-formed UTF-8 sequence of two to four bytes at q, or 0.
-  static std::size_t Utf8SequenceLength(const unsigned char* q, const unsigned char* end) {
-    const auto in = [&](std::ptrdiff_t i, unsigned low, unsigned high) {
-      return i < end - q && q[i] >= low && q[i] <= high;
-    };
-    const unsigned lead = q[0];
-    if (lead >= 0xC2 && lead <= 0xDF) return in(1, 0x80, 0xBF) ? 2 : 0;
-    if (lead >= 0xE0 && lead <= 0xEF) {
-      // Not overlong (E0) and no surrogate (ED).
-      const bool second = lead == 0xE0   ? in(1, 0xA0, 0xBF)
-                          : lead == 0xED ? in(1, 0x80, 0x9F)
-                                         : in(1, 0x80, 0xBF);
-      return second && in(2, 0x80, 0xBF) ? 3 : 0;
-    }
-    if (lead >= 0xF0 && lead <= 0xF4) {
-      // Not overlong (F0) and not beyond U+10FFFF (F4).
-      const bool second = lead == 0xF0   ? in(1, 0x90, 0xBF)
-                          : lead == 0xF4 ? in(1, 0x80, 0x8F)
-                                         : in(1, 0x80, 0xBF);
-      return second && in(2, 0x80, 0xBF) && in(3, 0x80, 0xBF) ? 4 : 0;
-    }
-    return 0;
-  }
 
   // The text of the JSON number at p, past which p then points; no view when
   // what stands there is no number by JSON's grammar.
