@@ -1,13 +1,13 @@
 // Each calculation per call, on the inputs its tab starts with.
 #include <benchmark/benchmark.h>
 
-#include "mvr/evaporator_sizing.h"
-#include "process/exchanger_layout.h"
-#include "process/iapws_if97.h"
-#include "process/pipe_diameter.h"
-#include "process/pump_power.h"
-#include "process/steam_properties.h"
-#include "reference/channel_steel.h"
+#include "core/mvr/evaporator_sizing.h"
+#include "core/process/exchanger_layout.h"
+#include "core/process/iapws_if97.h"
+#include "core/process/pipe_diameter.h"
+#include "core/process/pump_power.h"
+#include "core/process/steam_properties.h"
+#include "core/reference/channel_steel.h"
 
 namespace {
 

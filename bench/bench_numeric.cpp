@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "numeric/numeric.h"
+#include "core/numeric/numeric.h"
 
 namespace {
 

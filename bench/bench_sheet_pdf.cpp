@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "catalog/tool_catalog.h"
-#include "dialogs/sheet_pages.h"
-#include "sheet/running_cost.h"
-#include "sheet/sheet.h"
-#include "shell/start_up.h"
+#include "core/catalog/tool_catalog.h"
+#include "core/sheet/running_cost.h"
+#include "core/sheet/sheet.h"
+#include "gui/dialogs/sheet_pages.h"
+#include "gui/shell/start_up.h"
 
 namespace {
 

@@ -12,11 +12,11 @@
 #include <utility>
 #include <vector>
 
-#include "catalog/tool_catalog.h"
 #include "cli/output.h"
 #include "cli/tools.h"
-#include "numeric/numeric.h"
-#include "sheet/utf8.h"
+#include "core/catalog/tool_catalog.h"
+#include "core/numeric/numeric.h"
+#include "core/text/utf8.h"
 
 namespace vapentis::cli {
 

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "description/tool_description.h"
+#include "core/description/tool_description.h"
 
 namespace vapentis::cli {
 

@@ -8,17 +8,14 @@
 #include <utility>
 #include <vector>
 
-#include "catalog/tool_catalog.h"
 #include "cli/batch.h"
 #include "cli/help_format.h"
 #include "cli/output.h"
 #include "cli/sheet_command.h"
 #include "cli/tools.h"
-#include "numeric/numeric.h"
-
-#ifndef VAPENTIS_VERSION
-#define VAPENTIS_VERSION "unknown"
-#endif
+#include "core/catalog/program_info.h"
+#include "core/catalog/tool_catalog.h"
+#include "core/numeric/numeric.h"
 
 namespace vapentis::cli {
 
@@ -83,11 +80,9 @@ struct ToolCommand {
   bool json = false;
 };
 
-constexpr std::string_view kProgram = "vapentis-calc";
-
 // "vapentis-calc sizing：", or "vapentis-calc：" for the program as a whole.
 std::string Prefix(const CLI::App* subcommand) {
-  std::string prefix(kProgram);
+  std::string prefix(program::kCommandName);
   if (subcommand != nullptr) prefix += " " + subcommand->get_name();
   return prefix + "：";
 }
@@ -103,10 +98,13 @@ void PrintWarnings(const ToolCommand& command, const std::vector<std::string>& w
     err << Prefix(&command) << "注意：" << warning << '\n';
 }
 
-// The failure's message, and the option to blame with the text it was given.
-void PrintFailure(const ToolCommand& command, const CalcFailure& failure, std::ostream& err) {
-  err << Prefix(&command) << failure.message();
-  if (const InputDescription* input = FindReadInput(*command.tool, failure.input())) {
+// The failure's message; where nothing was calculated, the option to blame with the
+// text it was given.
+void PrintFailure(const ToolCommand& command, const Presented& presented, std::ostream& err) {
+  const Failed& failed = *presented.failure;
+  err << Prefix(&command) << failed.message();
+  if (const InputDescription* input = failed.culprit;
+      input != nullptr && !presented.outcome && FindReadInput(*command.tool, input->key)) {
     err << "（" << OptionName(*input) << " \"" << command.texts[input->key] << "\"）";
   }
   err << '\n';
@@ -122,27 +120,21 @@ int RunTool(const ToolCommand& command, std::ostream& out, std::ostream& err) {
     (presented.Succeeded() ? out : err) << json.text() << '\n';
   } else {
     PrintWarnings(command, presented.warnings, err);
-    if (presented.failure) {
-      PrintFailure(command, *presented.failure, err);
-    } else if (!presented.unchosen.empty()) {
-      err << Prefix(&command) << presented.unchosen << '\n';
-    } else {
-      // The lines without values still show, as the window shows them.
-      WriteLines(out, presented.outcome);
-      if (!presented.Succeeded()) err << Prefix(&command) << presented.outcome.notice << '\n';
-    }
+    // Lines without values still show, as the window shows them.
+    if (presented.outcome) WriteLines(out, *presented.outcome);
+    if (presented.failure) PrintFailure(command, presented, err);
   }
   return presented.Succeeded() ? kExitSuccess : kExitFailure;
 }
 
-int RunBatchCommand(std::istream& in, std::ostream& out, std::ostream& err) {
+int RunBatchCommand(const CLI::App* batch, std::istream& in, std::ostream& out, std::ostream& err) {
   const BatchCounts counts = RunBatch(in, out);
   if (counts.read_error) {
-    err << "vapentis-calc batch：读取标准输入失败\n";
+    err << Prefix(batch) << "读取标准输入失败\n";
     return kExitFailure;
   }
   if (counts.failed > 0) {
-    err << "vapentis-calc batch：" << counts.requests << "行中有" << counts.failed << "行失败\n";
+    err << Prefix(batch) << counts.requests << "行中有" << counts.failed << "行失败\n";
     return kExitFailure;
   }
   return kExitSuccess;
@@ -266,11 +258,14 @@ std::optional<UsageError> ChoiceProblem(ToolCommand& command) {
 
 int RunCalc(int argc, const char* const* argv, std::istream& in, std::ostream& out,
             std::ostream& err) {
-  CLI::App app{"Vapentis 命令行计算：与窗口程序同样的计算、同样的结果。", std::string(kProgram)};
+  CLI::App app{std::string(program::kName) + " 命令行计算：与窗口程序同样的计算、同样的结果。",
+               std::string(program::kCommandName)};
   app.formatter(ChineseFormatter());
   app.option_defaults()->group("选项");
   app.set_help_flag("-h,--help", "显示帮助并退出");
-  app.set_version_flag("--version", "vapentis-calc " VAPENTIS_VERSION, "显示版本并退出");
+  app.set_version_flag("--version",
+                       std::string(program::kCommandName) + " " + std::string(program::kVersion),
+                       "显示版本并退出");
   // Unknown words are reported here, in Chinese, with a guess at what was meant.
   app.allow_extras();
   app.require_subcommand(0, 1);
@@ -349,14 +344,15 @@ int RunCalc(int argc, const char* const* argv, std::istream& in, std::ostream& o
   }
   if (usage) {
     err << Prefix(usage->subcommand) << "用法错误：" << usage->message << "\n\n"
-        << (usage->subcommand != nullptr ? usage->subcommand->help(std::string(kProgram))
-                                         : app.help());
+        << (usage->subcommand != nullptr
+                ? usage->subcommand->help(std::string(program::kCommandName))
+                : app.help());
     return kExitUsage;
   }
 
   int code = kExitSuccess;
   if (batch->parsed()) {
-    code = RunBatchCommand(in, out, err);
+    code = RunBatchCommand(batch, in, out, err);
   } else if (sheet_app->parsed()) {
     code = sheet.Run(in, out, err);
   } else if (describe->parsed()) {
@@ -370,7 +366,7 @@ int RunCalc(int argc, const char* const* argv, std::istream& in, std::ostream& o
   }
   out.flush();
   if (!out) {
-    err << "vapentis-calc：写入标准输出失败\n";
+    err << Prefix(static_cast<const CLI::App*>(nullptr)) << "写入标准输出失败\n";
     return kExitFailure;
   }
   return code;

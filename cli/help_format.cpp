@@ -7,7 +7,7 @@
 #include <iterator>
 #include <utility>
 
-#include "sheet/utf8.h"
+#include "core/text/utf8.h"
 
 namespace vapentis::cli {
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/calc_command.h"
+#include "core/catalog/program_info.h"
 
 #ifdef _WIN32
 #include "cli/windows_console.h"
@@ -28,7 +29,7 @@ int main(int argc, char** argv) {
     return vapentis::cli::RunCalc(static_cast<int>(arguments.size()), arguments.data(), std::cin,
                                   std::cout, std::cerr);
   } catch (const std::exception& e) {
-    std::cerr << "vapentis-calc: 内部错误：" << e.what() << '\n';
+    std::cerr << vapentis::program::kCommandName << ": 内部错误：" << e.what() << '\n';
     return vapentis::cli::kExitFailure;
   }
 }

@@ -8,9 +8,9 @@
 #include <initializer_list>
 #include <utility>
 
-#include "catalog/tool_catalog.h"
-#include "sheet/running_cost.h"
-#include "sheet/utf8.h"
+#include "core/catalog/tool_catalog.h"
+#include "core/sheet/running_cost.h"
+#include "core/text/utf8.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -298,24 +298,24 @@ void WriteWarnings(JsonWriter& json, std::span<const std::string> warnings) {
 
 void WriteRecordMembers(JsonWriter& json, const InputTexts& texts, const Presented& presented) {
   WriteToolAndInputs(json, texts);
-  if (!presented.Calculated()) {
-    WriteWarnings(json, presented.warnings);
-    if (presented.failure) {
-      const CalcFailure& failure = *presented.failure;
-      WriteError(json, KindName(failure.kind()), failure.message(), failure.input());
-    } else {
-      WriteError(json, kMissingChoice, presented.unchosen, {});
-    }
-    return;
-  }
-  const ToolOutcome& output = presented.outcome;
+  if (presented.outcome) WriteOutcome(json, *presented.outcome);
+  WriteWarnings(json, presented.warnings);
+  // Where a list text was not in the list, the lines without values stand before the error.
+  if (presented.failure) WriteError(json, *presented.failure);
+}
+
+void WriteFigures(JsonWriter& json, std::span<const Figure> figures) {
   json.Key("figures");
   json.BeginObject();
-  for (const Figure& figure : output.figures) {
+  for (const Figure& figure : figures) {
     json.Key(figure.name);
     json.Number(figure.value);
   }
   json.EndObject();
+}
+
+void WriteOutcome(JsonWriter& json, const ToolOutcome& output) {
+  WriteFigures(json, output.figures);
   if (!output.reference_standard.empty()) {
     json.Key("reference");
     if (output.reference.empty()) {
@@ -335,11 +335,10 @@ void WriteRecordMembers(JsonWriter& json, const InputTexts& texts, const Present
   json.BeginArray();
   for (const std::string& line : output.lines) json.String(line);
   json.EndArray();
-  WriteWarnings(json, presented.warnings);
-  // The lines without values stand as the window shows them; the record says why.
-  if (!output.unmatched_input.empty()) {
-    WriteError(json, kNotInList, output.notice, output.unmatched_input);
-  }
+}
+
+void WriteError(JsonWriter& json, const Failed& failed) {
+  WriteError(json, failed.kind, failed.message(), failed.culprit_key());
 }
 
 void WriteError(JsonWriter& json, std::string_view kind, std::string_view message,

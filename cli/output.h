@@ -10,9 +10,9 @@
 #include <string>
 #include <string_view>
 
-#include "description/presenter.h"
-#include "description/tool_description.h"
-#include "numeric/numeric.h"
+#include "core/description/presenter.h"
+#include "core/description/tool_description.h"
+#include "core/numeric/numeric.h"
 
 namespace vapentis::cli {
 
@@ -26,10 +26,6 @@ inline constexpr std::string_view kDuplicateInput = "DuplicateInput";
 inline constexpr std::string_view kInvalidInputValue = "InvalidInputValue";
 inline constexpr std::string_view kLineTooLong = "LineTooLong";
 inline constexpr std::string_view kUnreadInput = "UnreadInput";
-// A text of a list-only input that is not in the list: the lines show without values.
-inline constexpr std::string_view kNotInList = vapentis::kNotInListKind;
-// A choice the tool needs was left empty; nothing was calculated.
-inline constexpr std::string_view kMissingChoice = vapentis::kMissingChoiceKind;
 
 // Compact JSON built into one buffer, reused from record to record; a batch
 // writes a million of them, so this avoids a document per record and writes
@@ -93,6 +89,13 @@ void WriteRecordMembers(JsonWriter& json, const InputTexts& texts, const Present
 // that build on the command line.
 void WriteDescriptions(JsonWriter& json);
 
+// "figures", "reference" (for a tool that shows a standard's figures) and "lines".
+void WriteOutcome(JsonWriter& json, const ToolOutcome& outcome);
+// "figures": {"name": value, …}, each a JSON number.
+void WriteFigures(JsonWriter& json, std::span<const Figure> figures);
+
+// The presenter's decision as "error", its message the sentences run together.
+void WriteError(JsonWriter& json, const Failed& failed);
 // "error": {"kind": ..., "message": ..., "input": key, or null when empty}
 void WriteError(JsonWriter& json, std::string_view kind, std::string_view message,
                 std::string_view input_key);

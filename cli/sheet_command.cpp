@@ -16,7 +16,8 @@
 #include "cli/output.h"
 #include "cli/sheet_json.h"
 #include "cli/tools.h"
-#include "sheet/running_cost.h"
+#include "core/catalog/program_info.h"
+#include "core/sheet/running_cost.h"
 
 namespace vapentis::cli {
 
@@ -108,7 +109,7 @@ std::optional<std::string> SheetCommand::UsageProblem() const {
 }
 
 int SheetCommand::Run(std::istream& in, std::ostream& out, std::ostream& err) const {
-  const std::string prefix = "vapentis-calc sheet：";
+  const std::string prefix = std::string(program::kCommandName) + " " + app_->get_name() + "：";
   std::vector<InputTexts> requests;
   RequestReader reader;
   bool not_requests = false;

@@ -7,8 +7,8 @@
 #include <ostream>
 #include <string>
 
-#include "description/tool_description.h"
-#include "sheet/sheet.h"
+#include "core/description/tool_description.h"
+#include "core/sheet/sheet.h"
 
 namespace CLI {
 class App;

@@ -34,16 +34,11 @@ void WritePart(JsonWriter& json, const SheetPart& part) {
     json.EndObject();
   }
   json.EndArray();
-  json.Key("figures");
-  json.BeginObject();
-  for (const Figure& figure : part.figures) {
-    json.Key(figure.name);
-    json.Number(figure.value);
-  }
-  json.EndObject();
+  WriteFigures(json, part.figures);
   Texts(json, "lines", part.lines);
   if (part.failure) {
-    WriteError(json, part.failure->kind, part.failure->message, part.failure->input);
+    WriteError(json, part.failure->kind, FailureText(*part.failure, ""),
+               part.failure->culprit_key());
   }
   Texts(json, "notes", part.notes);
   Text(json, "basis", part.basis);

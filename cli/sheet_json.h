@@ -2,7 +2,7 @@
 #pragma once
 
 #include "cli/output.h"
-#include "sheet/sheet.h"
+#include "core/sheet/sheet.h"
 
 namespace vapentis::cli {
 

@@ -1,7 +1,6 @@
 # Installing the program with its desktop entry, icons and AppStream data.
 include(GNUInstallDirs)
 
-set(VAPENTIS_APP_ID "example.ardelle.Vapentis")
 
 install(TARGETS vapentis
   RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}"

@@ -18,8 +18,8 @@
 #include <string>
 #include <string_view>
 
-#include "catalog/tool_catalog.h"
 #include "cli/batch.h"
+#include "core/catalog/tool_catalog.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Fuzzes every tool's calculation with arbitrary input texts: each press gives a
 // result or a CalcFailure, never a crash, and no line shows a non-finite number.
-#include <array>
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "catalog/tool_catalog.h"
-#include "description/presenter.h"
-#include "numeric/numeric.h"
+#include "core/catalog/tool_catalog.h"
+#include "core/description/presenter.h"
+#include "core/numeric/numeric.h"
 
 namespace {
 
@@ -18,8 +18,14 @@ using vapentis::InputTexts;
 using vapentis::Presented;
 using vapentis::ToolDescription;
 
-constexpr std::size_t kMaxTexts = 6;
-using Texts = std::array<std::string_view, kMaxTexts>;
+using Texts = std::vector<std::string_view>;
+
+// The most typed inputs any tool of the catalog has: that many lines of the input are read.
+std::size_t MostInputs() {
+  std::size_t most = 0;
+  for (const ToolDescription* tool : vapentis::Tools()) most = std::max(most, tool->inputs.size());
+  return most;
+}
 
 [[noreturn]] void Fail(const InputTexts& texts, char sep, const std::string& what) {
   const std::string_view name = texts.tool().name;
@@ -51,9 +57,16 @@ void Run(const InputTexts& texts, char sep) {
   } catch (...) {
     Fail(texts, sep, "threw something");
   }
-  if (!presented.Calculated()) return;
-  if (presented.outcome.lines.empty()) Fail(texts, sep, "gave no result lines");
-  for (const std::string& line : presented.outcome.lines) {
+  // Lines stand beside a failure only where a list text was not in the list.
+  if (presented.outcome && presented.failure &&
+      presented.failure->kind != vapentis::kNotInListKind) {
+    Fail(texts, sep, "gave lines beside a failure");
+  }
+  if (!presented.outcome && !presented.failure)
+    Fail(texts, sep, "gave neither lines nor a failure");
+  if (!presented.outcome) return;
+  if (presented.outcome->lines.empty()) Fail(texts, sep, "gave no result lines");
+  for (const std::string& line : presented.outcome->lines) {
     if (ShowsNonFinite(line)) Fail(texts, sep, "shows a non-finite number: " + line);
   }
 }
@@ -84,9 +97,10 @@ void RunEveryChoice(const ToolDescription& tool, const Texts& fuzzed, char sep) 
 // The input is the texts of the boxes, one per line; missing ones are empty.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
-  Texts texts{};
+  static const std::size_t kMostInputs = MostInputs();
+  Texts texts(kMostInputs);
   std::size_t start = 0;
-  for (std::size_t i = 0; i < kMaxTexts && start <= input.size(); ++i) {
+  for (std::size_t i = 0; i < kMostInputs && start <= input.size(); ++i) {
     std::size_t end = input.find('\n', start);
     if (end == std::string_view::npos) end = input.size();
     texts[i] = input.substr(start, end - start);

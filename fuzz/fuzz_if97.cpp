@@ -14,7 +14,7 @@
 #include <cstring>
 #include <optional>
 
-#include "process/iapws_if97.h"
+#include "core/process/iapws_if97.h"
 
 namespace {
 

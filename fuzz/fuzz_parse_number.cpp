@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "numeric/numeric.h"
+#include "core/numeric/numeric.h"
 
 namespace {
 

@@ -13,9 +13,9 @@
 #include <string_view>
 #include <vector>
 
-#include "catalog/tool_catalog.h"
-#include "sheet/running_cost.h"
-#include "sheet/sheet.h"
+#include "core/catalog/tool_catalog.h"
+#include "core/sheet/running_cost.h"
+#include "core/sheet/sheet.h"
 
 namespace {
 

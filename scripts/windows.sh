@@ -277,7 +277,7 @@ package_windows() {
   rm -f "$zip" "$setup"
   # UTF-8 names in the zip need a UTF-8 locale here.
   (cd "$out" && LC_ALL=C.UTF-8 cmake -E tar cf "$zip" --format=zip "$(basename "$stage")")
-  local app="$ROOT/build/windows-release/src/app"
+  local app="$ROOT/build/windows-release/src/gui/app"
   makensis -INPUTCHARSET UTF8 -V2 -DVERSION="$version" -DPROGRAMS="$stage" \
     -DICON="$app/vapentis-resources/vapentis.ico" \
     -DWELCOME_BITMAP="$app/installer/installer_welcome.bmp" \

@@ -11,9 +11,9 @@
 
 #include <cstdio>
 
-#include "dialogs/sheet_dialog.h"
-#include "shell/main_window.h"
-#include "shell/start_up.h"
+#include "gui/dialogs/sheet_dialog.h"
+#include "gui/shell/main_window.h"
+#include "gui/shell/start_up.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include <ctime>
 #include <memory>
 
-#include "shell/main_window.h"
-#include "shell/start_up.h"
+#include "gui/shell/main_window.h"
+#include "gui/shell/start_up.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <sstream>
 #include <string>
 
-#include "process/iapws_if97.h"
+#include "core/process/iapws_if97.h"
 
 int main() {
   namespace if97 = vapentis::if97;

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "catalog/tool_catalog.h"
 #include "cli/tools.h"
 #include "cli_test_support.h"
-#include "reference/channel_tool.h"
+#include "core/catalog/tool_catalog.h"
+#include "core/reference/channel_tool.h"
 
 namespace vapentis::cli {
 namespace {

@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "catalog/tool_catalog.h"
 #include "cli/calc_command.h"
 #include "cli/tools.h"
-#include "description/presenter.h"
+#include "core/catalog/tool_catalog.h"
+#include "core/description/presenter.h"
 
 namespace vapentis::cli {
 
@@ -44,7 +44,8 @@ inline std::string StartUpLines(std::string_view tool) {
   InputTexts texts;
   SetDefaultTexts(*FindTool(tool), texts);
   std::string lines;
-  for (const std::string& line : Present(texts, '.').outcome.lines) lines += line + "\n";
+  const Presented presented = Present(texts, '.');
+  for (const std::string& line : presented.outcome->lines) lines += line + "\n";
   return lines;
 }
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "catalog/tool_catalog.h"
 #include "cli/tools.h"
 #include "cli_test_support.h"
+#include "core/catalog/tool_catalog.h"
 
 namespace vapentis::cli {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "cli/batch.h"
 #include "cli_test_support.h"
-#include "sheet/running_cost.h"
-#include "sheet/sheet.h"
+#include "core/sheet/running_cost.h"
+#include "core/sheet/sheet.h"
 
 namespace vapentis::cli {
 namespace {

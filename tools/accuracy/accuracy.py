@@ -406,7 +406,7 @@ def if97_section(sweep):
     by_p = next(w for w in sweep.worst if w.sweep == "pressure")
     return [
         "## Our IF97 against python3-iapws", "",
-        "`src/process/iapws_if97` computes saturated water and steam from IAPWS-IF97 itself "
+        "`src/core/process/iapws_if97` computes saturated water and steam from IAPWS-IF97 itself "
         "(regions 1, 2 and 4), for the tools to take their figures from. Its saturation line, "
         "printed by `tests/accuracy/if97_values.cpp` in full precision, is set beside "
         f"python3-iapws at {by_t.points} temperatures, every {if97_sweep.STEP_K} K from "

@@ -1,5 +1,5 @@
 """Our IAPWS-IF97 saturation figures against python3-iapws, over the whole line that
-src/process/iapws_if97 covers: every 0.1 K from 273.16 K to 623.15 K, and 200 pressures
+src/core/process/iapws_if97 covers: every 0.1 K from 273.16 K to 623.15 K, and 200 pressures
 spaced evenly in their logarithm from 0.000611657 MPa to 16.5291 MPa.
 
 Our figures come from tests/accuracy/if97_values.cpp, which reads "t <℃>" and "p <MPa>" lines

@@ -1,0 +1,28 @@
+#include "core/catalog/tool_catalog.h"
+
+#include <array>
+
+#include "core/mvr/sizing_tool.h"
+#include "core/process/exchanger_tool.h"
+#include "core/process/pipe_tool.h"
+#include "core/process/pump_tool.h"
+#include "core/process/steam_tool.h"
+#include "core/reference/channel_tool.h"
+
+namespace vapentis {
+
+std::span<const ToolDescription* const> Tools() {
+  static const std::array<const ToolDescription*, 6> tools = {
+      &SizingTool(), &SteamTool(), &PipeTool(), &PumpTool(), &ExchangerTool(), &ChannelTool(),
+  };
+  return tools;
+}
+
+const ToolDescription* FindTool(std::string_view name) {
+  for (const ToolDescription* tool : Tools()) {
+    if (tool->name == name) return tool;
+  }
+  return nullptr;
+}
+
+}  // namespace vapentis

@@ -1,0 +1,70 @@
+// The calculation sheet dialog (计算书): which tools, the header, the running
+// cost's assumptions, a preview that follows every change, and the sheet as a
+// PDF, on paper or on the clipboard.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <functional>
+#include <set>
+#include <string_view>
+#include <vector>
+
+#include "core/description/tool_description.h"
+#include "core/sheet/sheet.h"
+
+class QCheckBox;
+class QLineEdit;
+class QGroupBox;
+class QTextEdit;
+
+namespace vapentis {
+
+// A tool the sheet may show, and how to read its texts as they stand now.
+struct SheetSource {
+  const ToolDescription* tool;
+  std::function<InputTexts()> texts;
+};
+
+class SheetDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // `sources` in the order of the catalog; the dialog keeps its texts until it is destroyed.
+  explicit SheetDialog(std::vector<SheetSource> sources, QWidget* parent = nullptr);
+
+  // Ticks exactly these tools (by name) and brings the preview up to date.
+  void tick(const std::set<std::string_view>& tools);
+
+  // The sheet of the ticked tools as it stands, in both forms.
+  QString html() const;
+  QString text() const;
+
+  // Writes the PDF in one step: a failure leaves no file and says why, naming it.
+  bool exportPdf(const QString& path);
+  // The file name the export offers, in the user's documents folder.
+  QString defaultPdfPath() const;
+  // Puts the sheet on the clipboard as HTML and as tab-separated text.
+  void copyToClipboard() const;
+  // Opens the system's print dialog, and prints when the user says so.
+  void print();
+  // Shows the pages as they will print.
+  void printPreview();
+
+ private:
+  Sheet sheet() const;
+  void updatePreview();
+  void choosePdfFile();
+
+  std::vector<SheetSource> sources_;
+  std::vector<QCheckBox*> ticks_;  // one per source
+  QLineEdit* project_ = nullptr;
+  QLineEdit* client_ = nullptr;
+  QLineEdit* author_ = nullptr;
+  QGroupBox* cost_ = nullptr;
+  std::vector<QLineEdit*> assumptions_;  // one per input of the running cost
+  QTextEdit* preview_ = nullptr;
+};
+
+}  // namespace vapentis

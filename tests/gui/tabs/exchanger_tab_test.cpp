@@ -1,0 +1,43 @@
+#include "gui/tabs/exchanger_tab.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include "core/process/exchanger_tool.h"
+#include "ui_test_support.h"
+
+namespace vapentis {
+namespace {
+
+using testing::Find;
+using testing::ModalCatcher;
+
+const QString kDefaultResult = testing::CoreResult(ExchangerTool());
+
+TEST(ExchangerTab, ArrangementListHoldsExactlyTheOneArrangement) {
+  ExchangerTab tab;
+  auto* list = Find<QComboBox>(&tab, "Combo3");
+  ASSERT_EQ(list->count(), 1);
+  EXPECT_EQ(list->itemText(0),
+            testing::Utf8(FindInput(ExchangerTool(), kArrangementInput)->list.front()));
+  EXPECT_EQ(list->currentIndex(), 0);
+  EXPECT_TRUE(list->isEditable());
+  EXPECT_EQ(list->insertPolicy(), QComboBox::NoInsert);
+}
+
+TEST(ExchangerTab, PitchAndArrangementAreShownButNotRead) {
+  ExchangerTab tab;
+  Find<QLineEdit>(&tab, "Text22")->setText(QStringLiteral("abc"));
+  Find<QComboBox>(&tab, "Combo3")->setEditText(QStringLiteral("正方形"));
+  ModalCatcher catcher;
+  Find<QPushButton>(&tab, "Command11")->click();
+  EXPECT_TRUE(catcher.texts().isEmpty());
+  EXPECT_EQ(Find<QPlainTextEdit>(&tab, "Text21")->toPlainText(), kDefaultResult);
+}
+
+}  // namespace
+}  // namespace vapentis
