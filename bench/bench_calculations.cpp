@@ -27,35 +27,49 @@ using vapentis::SteamMode;
 const Calculation kCalculations[] = {
     {"SizeEvaporator",
      [] {
-       benchmark::DoNotOptimize(vapentis::SizeEvaporator({"5", "10", "40", "蒸发结晶"}));
+       benchmark::DoNotOptimize(vapentis::SizeEvaporator({.throughput = "5",
+                                                          .feed_concentration = "10",
+                                                          .product_concentration = "40",
+                                                          .application = "蒸发结晶"}));
      }},
     {"SteamPropertiesResult pressure",
      [] {
-       benchmark::DoNotOptimize(
-           vapentis::SteamPropertiesResult({SteamMode::Pressure, "0.1013", "100"}));
+       benchmark::DoNotOptimize(vapentis::SteamPropertiesResult(
+           {.mode = SteamMode::Pressure, .pressure = "0.1013", .temperature = "100"}));
      }},
     {"SteamPropertiesResult temperature",
      [] {
-       benchmark::DoNotOptimize(
-           vapentis::SteamPropertiesResult({SteamMode::Temperature, "0.1013", "100"}));
+       benchmark::DoNotOptimize(vapentis::SteamPropertiesResult(
+           {.mode = SteamMode::Temperature, .pressure = "0.1013", .temperature = "100"}));
      }},
     {"PipeDiameterResult steam",
      [] {
-       benchmark::DoNotOptimize(
-           vapentis::PipeDiameterResult({FluidState::Steam, "100", "5000", "22", "1000"}));
+       benchmark::DoNotOptimize(vapentis::PipeDiameterResult({.state = FluidState::Steam,
+                                                              .temperature = "100",
+                                                              .flow = "5000",
+                                                              .velocity = "22",
+                                                              .density = "1000"}));
      }},
     {"PipeDiameterResult liquid",
      [] {
-       benchmark::DoNotOptimize(
-           vapentis::PipeDiameterResult({FluidState::Liquid, "100", "5000", "22", "1000"}));
+       benchmark::DoNotOptimize(vapentis::PipeDiameterResult({.state = FluidState::Liquid,
+                                                              .temperature = "100",
+                                                              .flow = "5000",
+                                                              .velocity = "22",
+                                                              .density = "1000"}));
      }},
     {"PumpPower",
      [] {
-       benchmark::DoNotOptimize(vapentis::PumpPower({"100", "30", "1.4", "0.6", "1.25"}));
+       benchmark::DoNotOptimize(vapentis::PumpPower({.flow = "100",
+                                                     .head = "30",
+                                                     .specific_gravity = "1.4",
+                                                     .efficiency = "0.6",
+                                                     .safety_factor = "1.25"}));
      }},
     {"ExchangerLayout",
      [] {
-       benchmark::DoNotOptimize(vapentis::ExchangerLayout({"90", "38", "6"}));
+       benchmark::DoNotOptimize(
+           vapentis::ExchangerLayout({.area = "90", .tube_diameter = "38", .tube_length = "6"}));
      }},
     {"LookupChannel",
      [] { benchmark::DoNotOptimize(vapentis::ChannelResultText(vapentis::LookupChannel("20a"))); }},

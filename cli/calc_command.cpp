@@ -72,10 +72,16 @@ std::string OptionHelp(const InputDescription& input) {
   return help;
 }
 
+// An option, with the input whose text it sets.
+struct InputOption {
+  const InputDescription* input;
+  CLI::Option* option;
+};
+
 struct ToolCommand {
   const ToolDescription* tool = nullptr;
   CLI::App* app = nullptr;
-  std::vector<CLI::Option*> options;  // one per input, in the tool's order
+  std::vector<InputOption> options;  // one per input
   InputTexts texts;
   bool json = false;
 };
@@ -184,10 +190,10 @@ std::string TranslateParseError(const CLI::ParseError& e, const ToolCommand* com
   const std::string what = e.what();
   const std::string option = OptionOfMessage(what);
   if (dynamic_cast<const CLI::ValidationError*>(&e) != nullptr && command != nullptr) {
-    for (std::size_t i = 0; i < command->options.size(); ++i) {
-      if (command->options[i]->check_name(option)) {
+    for (const InputOption& bound : command->options) {
+      if (bound.option->check_name(option)) {
         std::vector<std::string> keys;
-        for (const Choice& choice : command->tool->inputs[i].choices) keys.emplace_back(choice.key);
+        for (const Choice& choice : bound.input->choices) keys.emplace_back(choice.key);
         return option + " 只能取 " + Joined(keys) + " 之一";
       }
     }
@@ -246,8 +252,8 @@ std::optional<UsageError> LeftOverProblem(CLI::App& app, const ToolCommand* comm
 // Options that the chosen mode does not read, or that need different modes.
 std::optional<UsageError> ChoiceProblem(ToolCommand& command) {
   std::vector<std::string_view> given;
-  for (std::size_t i = 0; i < command.options.size(); ++i) {
-    if (command.options[i]->count() > 0) given.push_back(command.tool->inputs[i].key);
+  for (const InputOption& bound : command.options) {
+    if (bound.option->count() > 0) given.push_back(bound.input->key);
   }
   std::string problem = SettleChoices(command.texts, given, OptionName);
   if (problem.empty()) return std::nullopt;
@@ -291,7 +297,7 @@ int RunCalc(int argc, const char* const* argv, std::istream& in, std::ostream& o
         for (const Choice& choice : input.choices) keys.emplace_back(choice.key);
         option->check(CLI::IsMember(keys));
       }
-      command.options.push_back(option);
+      command.options.push_back({&input, option});
     }
     command.app->add_flag("--json", command.json, "输出一个JSON对象，而不是结果行");
   }

@@ -87,6 +87,10 @@ struct ToolDescription {
   std::string_view tab_caption;   // the caption of its tab
   std::string_view summary;       // what the tool gives, in a sentence
   std::string_view basis;         // what the figures come from, in a line (计算依据)
+  // The tool whose menu command shows this tool's tab beside its own; empty for a
+  // tool with a menu command of its own. Such a tab comes after help, so that the
+  // tabs before it keep their places.
+  std::string_view shown_beside = {};
   std::span<const InputDescription> inputs;
   // Boxes the window shows for reference that the calculation does not read.
   std::span<const InputDescription> shown_only = {};

@@ -51,9 +51,11 @@ constexpr std::array kInputs = {
 };
 
 ToolOutcome Calculate(const InputTexts& in, char decimal_separator) {
-  SizingResult r =
-      SizeEvaporator({in[kThroughputInput], in[kFeedConcentrationInput],
-                      in[kProductConcentrationInput], in[kApplicationInput], decimal_separator});
+  SizingResult r = SizeEvaporator({.throughput = in[kThroughputInput],
+                                   .feed_concentration = in[kFeedConcentrationInput],
+                                   .product_concentration = in[kProductConcentrationInput],
+                                   .application = in[kApplicationInput],
+                                   .decimal_separator = decimal_separator});
   return {{{"evaporation_t_per_h", r.evaporation_t_per_h},
            {"power_kwh_per_h", r.power_kwh_per_h},
            {"power_kwh_per_t", r.power_kwh_per_t}},

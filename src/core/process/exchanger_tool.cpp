@@ -61,8 +61,10 @@ constexpr std::array kShownOnly = {
 };
 
 ToolOutcome Calculate(const InputTexts& in, char decimal_separator) {
-  ExchangerResult r = ExchangerLayout(
-      {in[kAreaInput], in[kTubeDiameterInput], in[kTubeLengthInput], decimal_separator});
+  ExchangerResult r = ExchangerLayout({.area = in[kAreaInput],
+                                       .tube_diameter = in[kTubeDiameterInput],
+                                       .tube_length = in[kTubeLengthInput],
+                                       .decimal_separator = decimal_separator});
   return {{{"tube_count", r.tube_count}, {"shell_diameter_mm", r.shell_diameter_mm}},
           std::move(r.lines)};
 }

@@ -81,9 +81,12 @@ FluidState StateOf(std::string_view text) {
 }
 
 ToolOutcome Calculate(const InputTexts& in, char decimal_separator) {
-  PipeResult r =
-      PipeDiameterResult({StateOf(in[kFluidStateInput]), in[kSteamTemperatureInput], in[kFlowInput],
-                          in[kVelocityInput], in[kDensityInput], decimal_separator});
+  PipeResult r = PipeDiameterResult({.state = StateOf(in[kFluidStateInput]),
+                                     .temperature = in[kSteamTemperatureInput],
+                                     .flow = in[kFlowInput],
+                                     .velocity = in[kVelocityInput],
+                                     .density = in[kDensityInput],
+                                     .decimal_separator = decimal_separator});
   ToolOutcome out{{}, std::move(r.lines)};
   if (r.density_kg_per_m3) out.figures.push_back({"density_kg_per_m3", *r.density_kg_per_m3});
   out.figures.push_back({"diameter_mm", r.diameter_mm});

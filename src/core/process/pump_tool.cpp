@@ -60,8 +60,12 @@ constexpr std::array kInputs = {
 };
 
 ToolOutcome Calculate(const InputTexts& in, char decimal_separator) {
-  PumpResult r = PumpPower({in[kPumpFlowInput], in[kHeadInput], in[kSpecificGravityInput],
-                            in[kEfficiencyInput], in[kSafetyFactorInput], decimal_separator});
+  PumpResult r = PumpPower({.flow = in[kPumpFlowInput],
+                            .head = in[kHeadInput],
+                            .specific_gravity = in[kSpecificGravityInput],
+                            .efficiency = in[kEfficiencyInput],
+                            .safety_factor = in[kSafetyFactorInput],
+                            .decimal_separator = decimal_separator});
   return {{{"power_kw", r.power_kw}}, std::move(r.lines)};
 }
 

@@ -71,8 +71,10 @@ SteamMode ModeOf(std::string_view text) {
 
 ToolOutcome Calculate(const InputTexts& in, char decimal_separator) {
   const SteamMode mode = ModeOf(in[kSteamModeInput]);
-  SteamResult r =
-      SteamPropertiesResult({mode, in[kPressureInput], in[kTemperatureInput], decimal_separator});
+  SteamResult r = SteamPropertiesResult({.mode = mode,
+                                         .pressure = in[kPressureInput],
+                                         .temperature = in[kTemperatureInput],
+                                         .decimal_separator = decimal_separator});
   ToolOutcome out{{{"temperature_c", r.temperature_c},
                    {"pressure_mpa", r.pressure_mpa},
                    {"density_kg_per_m3", r.density_kg_per_m3},

@@ -26,9 +26,12 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include <stdexcept>
+#include <string>
 #include <utility>
 
 #include "core/catalog/program_info.h"
+#include "core/mvr/sizing_tool.h"
 #include "core/sheet/running_cost.h"
 #include "core/sheet/sheet.h"
 #include "gui/dialogs/sheet_pages.h"
@@ -41,12 +44,26 @@ namespace vapentis {
 
 namespace {
 
-// The sizing, whose ticking shows the running cost's boxes.
-constexpr std::string_view kSizing = "sizing";
+// The object name of each assumption's box.
+struct CostBox {
+  std::string_view key;
+  const char* name;
+};
+constexpr CostBox kCostBoxes[] = {
+    {kElectricityPriceInput, "CostElectricity"},
+    {kSteamPriceInput, "CostSteam"},
+    {kSteamPerTonInput, "CostSteamPerTon"},
+    {kHoursInput, "CostHours"},
+};
 
-// The object names of the assumptions' boxes, in the order of their description.
-constexpr const char* kCostBoxes[] = {"CostElectricity", "CostSteam", "CostSteamPerTon",
-                                      "CostHours"};
+// The box of the assumption with this key. An assumption added to the running cost
+// without a box fails the dialog's first build, rather than go unasked.
+const char* CostBoxName(std::string_view key) {
+  for (const CostBox& box : kCostBoxes) {
+    if (box.key == key) return box.name;
+  }
+  throw std::logic_error("no box for the running cost's input " + std::string(key));
+}
 
 QPushButton* AddButton(QDialogButtonBox* box, const QString& caption, const char* name,
                        QDialogButtonBox::ButtonRole role) {
@@ -58,8 +75,7 @@ QPushButton* AddButton(QDialogButtonBox* box, const QString& caption, const char
 
 }  // namespace
 
-SheetDialog::SheetDialog(std::vector<SheetSource> sources, QWidget* parent)
-    : QDialog(parent), sources_(std::move(sources)) {
+SheetDialog::SheetDialog(std::vector<SheetSource> sources, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("SheetDialog"));
   setWindowTitle(QStringLiteral("计算书"));
   setModal(true);
@@ -67,12 +83,12 @@ SheetDialog::SheetDialog(std::vector<SheetSource> sources, QWidget* parent)
 
   auto* tools = new QGroupBox(QStringLiteral("计算内容"));
   auto* tool_rows = new QVBoxLayout(tools);
-  for (const SheetSource& source : sources_) {
+  for (SheetSource& source : sources) {
     auto* tick = new QCheckBox(Utf8(source.tool->menu_caption));
     tick->setObjectName(QStringLiteral("Sheet_%1").arg(Utf8(source.tool->name)));
     tick->setAccessibleDescription(Utf8(source.tool->summary));
     tool_rows->addWidget(tick);
-    ticks_.push_back(tick);
+    tools_.push_back({std::move(source), tick});
     connect(tick, &QCheckBox::toggled, this, &SheetDialog::updatePreview);
   }
 
@@ -94,22 +110,21 @@ SheetDialog::SheetDialog(std::vector<SheetSource> sources, QWidget* parent)
   cost_->setObjectName(QStringLiteral("SheetCost"));
   auto* cost_rows = new QGridLayout(cost_);
   const ToolDescription& cost = RunningCostDescription();
-  for (std::size_t i = 0; i < cost.inputs.size() && i < std::size(kCostBoxes); ++i) {
-    const InputDescription& input = cost.inputs[i];
+  for (const InputDescription& input : cost.inputs) {
     auto* box = new QLineEdit(Utf8(input.start_text));
-    box->setObjectName(QString::fromLatin1(kCostBoxes[i]));
+    box->setObjectName(QString::fromLatin1(CostBoxName(input.key)));
     const QString hint = Utf8(InputHint(input, "\n"));
     box->setToolTip(hint);
     box->setAccessibleName(Utf8(Caption(input)) +
                            Utf8(BracketedUnit(input.unit, UnitInCaption::FullWidthBrackets)));
     box->setAccessibleDescription(hint.section(QLatin1Char('\n'), 0, 0));
-    const int row = static_cast<int>(i);
+    const int row = static_cast<int>(assumptions_.size());
     auto* caption = new QLabel(Utf8(Caption(input)));
     caption->setBuddy(box);
     cost_rows->addWidget(caption, row, 0);
     cost_rows->addWidget(box, row, 1);
     cost_rows->addWidget(new QLabel(Utf8(input.unit)), row, 2);
-    assumptions_.push_back(box);
+    assumptions_.push_back({input.key, box});
     connect(box, &QLineEdit::textChanged, this, &SheetDialog::updatePreview);
   }
 
@@ -163,9 +178,9 @@ SheetDialog::SheetDialog(std::vector<SheetSource> sources, QWidget* parent)
 }
 
 void SheetDialog::tick(const std::set<std::string_view>& tools) {
-  for (std::size_t i = 0; i < sources_.size(); ++i) {
-    const QSignalBlocker quiet(ticks_[i]);
-    ticks_[i]->setChecked(tools.count(sources_[i].tool->name) != 0);
+  for (const Ticked& tool : tools_) {
+    const QSignalBlocker quiet(tool.tick);
+    tool.tick->setChecked(tools.count(tool.source.tool->name) != 0);
   }
   updatePreview();
 }
@@ -178,12 +193,13 @@ std::string Std(const QLineEdit* box) { return box->text().toStdString(); }
 
 Sheet SheetDialog::sheet() const {
   std::vector<InputTexts> requests;
-  for (std::size_t i = 0; i < sources_.size(); ++i) {
-    if (ticks_[i]->isChecked()) requests.push_back(sources_[i].texts());
+  for (const Ticked& tool : tools_) {
+    if (tool.tick->isChecked()) requests.push_back(tool.source.texts());
   }
   InputTexts assumptions(RunningCostDescription());
-  const std::span<const InputDescription> cost = RunningCostDescription().inputs;
-  for (std::size_t i = 0; i < cost.size(); ++i) assumptions[cost[i].key] = Std(assumptions_[i]);
+  for (const Assumption& assumption : assumptions_) {
+    assumptions[assumption.key] = Std(assumption.box);
+  }
   const SheetHeader header{Std(project_), Std(client_), Std(author_),
                            QDate::currentDate().toString(Qt::ISODate).toStdString()};
   return BuildSheet(header, requests, assumptions, LocaleDecimalSeparator());
@@ -194,9 +210,10 @@ QString SheetDialog::html() const { return QString::fromStdString(SheetHtml(shee
 QString SheetDialog::text() const { return QString::fromStdString(SheetText(sheet())); }
 
 void SheetDialog::updatePreview() {
+  // The running cost stands under a sizing: its boxes show while one is ticked.
   bool sizing = false;
-  for (std::size_t i = 0; i < sources_.size(); ++i) {
-    sizing = sizing || (sources_[i].tool->name == kSizing && ticks_[i]->isChecked());
+  for (const Ticked& tool : tools_) {
+    sizing = sizing || (tool.source.tool == &SizingTool() && tool.tick->isChecked());
   }
   cost_->setVisible(sizing);
   // The preview keeps its place in the sheet while the sheet changes under it.
@@ -207,8 +224,8 @@ void SheetDialog::updatePreview() {
 
 QString SheetDialog::defaultPdfPath() const {
   QString name = project_->text().trimmed();
-  for (std::size_t i = 0; i < sources_.size() && name.isEmpty(); ++i) {
-    if (ticks_[i]->isChecked()) name = Utf8(sources_[i].tool->menu_caption);
+  for (const Ticked& tool : tools_) {
+    if (name.isEmpty() && tool.tick->isChecked()) name = Utf8(tool.source.tool->menu_caption);
   }
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   return QDir(folder).filePath(SheetFileName(name, QDate::currentDate()));

@@ -57,13 +57,23 @@ class SheetDialog : public QDialog {
   void updatePreview();
   void choosePdfFile();
 
-  std::vector<SheetSource> sources_;
-  std::vector<QCheckBox*> ticks_;  // one per source
+  // A tool the sheet may show, with the box that ticks it.
+  struct Ticked {
+    SheetSource source;
+    QCheckBox* tick;
+  };
+  // A box of the running cost, with the key of the assumption it holds.
+  struct Assumption {
+    std::string_view key;
+    QLineEdit* box;
+  };
+
+  std::vector<Ticked> tools_;
   QLineEdit* project_ = nullptr;
   QLineEdit* client_ = nullptr;
   QLineEdit* author_ = nullptr;
   QGroupBox* cost_ = nullptr;
-  std::vector<QLineEdit*> assumptions_;  // one per input of the running cost
+  std::vector<Assumption> assumptions_;  // one per input of the running cost
   QTextEdit* preview_ = nullptr;
 };
 

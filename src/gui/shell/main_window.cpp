@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QUrl>
 
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -121,11 +122,11 @@ void MainWindow::buildMenu() {
     action->setObjectName(QString::fromLatin1(code));
     return action;
   };
-  // One command per tool, in catalog order, then the shell's own.
+  // One command per tool with a command of its own, in catalog order, then the shell's own.
   for (const ToolDescription* tool : Tools()) {
-    QWidget* page = tool_pages_.at(tool);
-    connect(add(tool->menu_caption, PageOf(tool->name).menu_code), &QAction::triggered, this,
-            [this, page] { ShowToolTab(tabs_->indexOf(page)); });
+    if (!tool->shown_beside.empty()) continue;
+    connect(add(tool->menu_caption, PageOf(*tool).menu_code), &QAction::triggered, this,
+            [this, tool] { showToolTabs(tool); });
   }
   connect(add("获取更多信息", "HQGD"), &QAction::triggered, this, &MainWindow::OpenMakerSite);
   connect(add("帮助", "HELP"), &QAction::triggered, this,
@@ -143,15 +144,26 @@ void MainWindow::buildTabs(QWidget* client) {
     tabs_->addTab(page, Utf8(caption));
     connect(page, &TabPage::exitRequested, this, &MainWindow::HideTools);
   };
-  for (const ToolDescription* tool : Tools()) {
-    TabPage* page = PageOf(tool->name).make();
-    tool_pages_.emplace(tool, page);
-    add(page, tool->tab_caption);
-    connect(page, &TabPage::used, this, [this, tool] { used_.insert(tool->name); });
-    connect(page, &TabPage::sheetRequested, this, &MainWindow::OpenSheet);
-  }
+  // The tools with a menu command of their own, then help, then the tools shown
+  // beside another's tab: each tab keeps its place as tools are added.
+  const auto add_tools = [&](bool beside) {
+    for (const ToolDescription* tool : Tools()) {
+      if (tool->shown_beside.empty() == beside) continue;
+      if ((PageOf(*tool).menu_code == nullptr) != beside) {
+        throw std::logic_error("a tool has a menu command exactly when it is shown by its own: " +
+                               std::string(tool->name));
+      }
+      TabPage* page = MakePage(*tool).release();
+      tool_pages_.emplace(tool, page);
+      add(page, tool->tab_caption);
+      connect(page, &TabPage::used, this, [this, tool] { used_.insert(tool->name); });
+      connect(page, &TabPage::sheetRequested, this, &MainWindow::OpenSheet);
+    }
+  };
+  add_tools(false);
   help_ = new HelpTab;
   add(help_, "帮助");
+  add_tools(true);
   tabs_->setCurrentIndex(0);
 
   // One tab shows at a time, so the tab bar's far end has room for the sheet.
@@ -201,6 +213,15 @@ void MainWindow::ShowToolTab(int index) {
   }
   tabs_->setCurrentIndex(index);
   static_cast<TabPage*>(tabs_->widget(index))->focusFirstInput();
+}
+
+void MainWindow::showToolTabs(const ToolDescription* tool) {
+  ShowToolTab(tabs_->indexOf(tool_pages_.at(tool)));
+  // The tabs shown beside it follow its own, which stays current.
+  for (const ToolDescription* other : Tools()) {
+    if (other->shown_beside == tool->name)
+      tabs_->setTabVisible(tabs_->indexOf(tool_pages_.at(other)), true);
+  }
 }
 
 void MainWindow::HideTools() { tabs_->hide(); }

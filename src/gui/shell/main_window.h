@@ -41,6 +41,8 @@ class MainWindow : public QMainWindow {
  private:
   void buildMenu();
   void buildTabs(QWidget* client);
+  // Shows the tool's tab, current, and the tabs shown beside it.
+  void showToolTabs(const ToolDescription* tool);
 
   QTabWidget* tabs_ = nullptr;
   std::map<const ToolDescription*, TabPage*> tool_pages_;

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "core/reference/channel_tool.h"
+#include "gui/tabs/tool_pages.h"
 #include "gui/widgets/result_box.h"
 
 namespace vapentis {
@@ -23,6 +24,9 @@ constexpr ControlRow kControls[] = {
 };
 
 }  // namespace
+
+extern const ToolPage kChannelPage = {ChannelTool, "CGCX", kControls,
+                                      []() -> TabPage* { return new ChannelTab; }};
 
 ChannelTab::ChannelTab(QWidget* parent)
     : TabPage(&ChannelTool(), kControls, parent), size_(control<QComboBox>(kSizeList)) {

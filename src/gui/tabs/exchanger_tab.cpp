@@ -1,6 +1,7 @@
-#include "gui/tabs/exchanger_tab.h"
-
+// The shell-and-tube exchanger tab: three inputs, the pitch and arrangement
+// shown for reference, the calculate and exit buttons and the result box.
 #include "core/process/exchanger_tool.h"
+#include "gui/tabs/tool_pages.h"
 
 namespace vapentis {
 
@@ -27,6 +28,6 @@ constexpr ControlRow kControls[] = {
 
 }  // namespace
 
-ExchangerTab::ExchangerTab(QWidget* parent) : TabPage(&ExchangerTool(), kControls, parent) {}
+extern const ToolPage kExchangerPage = {ExchangerTool, "HE", kControls};
 
 }  // namespace vapentis

@@ -1,6 +1,7 @@
-#include "gui/tabs/pipe_tab.h"
-
+// The pipe diameter tab: the fluid state, the inputs of the state, the
+// calculate and exit buttons and the result box.
 #include "core/process/pipe_tool.h"
+#include "gui/tabs/tool_pages.h"
 
 namespace vapentis {
 
@@ -29,6 +30,6 @@ constexpr ControlRow kControls[] = {
 
 }  // namespace
 
-PipeTab::PipeTab(QWidget* parent) : TabPage(&PipeTool(), kControls, parent) {}
+extern const ToolPage kPipePage = {PipeTool, "GLJS", kControls};
 
 }  // namespace vapentis

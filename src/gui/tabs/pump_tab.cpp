@@ -1,6 +1,7 @@
-#include "gui/tabs/pump_tab.h"
-
+// The centrifugal pump power tab: five inputs, the calculate and exit buttons
+// and the result box.
 #include "core/process/pump_tool.h"
+#include "gui/tabs/tool_pages.h"
 
 namespace vapentis {
 
@@ -27,6 +28,6 @@ constexpr ControlRow kControls[] = {
 
 }  // namespace
 
-PumpTab::PumpTab(QWidget* parent) : TabPage(&PumpTool(), kControls, parent) {}
+extern const ToolPage kPumpPage = {PumpTool, "P", kControls};
 
 }  // namespace vapentis

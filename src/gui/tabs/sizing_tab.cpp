@@ -1,6 +1,7 @@
-#include "gui/tabs/sizing_tab.h"
-
+// The MVR sizing tab: the application list, three inputs, the calculate and
+// exit buttons and the result box.
 #include "core/mvr/sizing_tool.h"
+#include "gui/tabs/tool_pages.h"
 
 namespace vapentis {
 
@@ -27,6 +28,6 @@ constexpr ControlRow kControls[] = {
 
 }  // namespace
 
-SizingTab::SizingTab(QWidget* parent) : TabPage(&SizingTool(), kControls, parent) {}
+extern const ToolPage kSizingPage = {SizingTool, "MVR", kControls};
 
 }  // namespace vapentis

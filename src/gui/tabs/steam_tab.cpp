@@ -1,6 +1,7 @@
-#include "gui/tabs/steam_tab.h"
-
+// The low-pressure saturated steam tab: the pressure or temperature mode, the
+// box of the mode, the calculate and exit buttons and the result box.
 #include "core/process/steam_tool.h"
+#include "gui/tabs/tool_pages.h"
 
 namespace vapentis {
 
@@ -24,6 +25,6 @@ constexpr ControlRow kControls[] = {
 
 }  // namespace
 
-SteamTab::SteamTab(QWidget* parent) : TabPage(&SteamTool(), kControls, parent) {}
+extern const ToolPage kSteamPage = {SteamTool, "ZQXZ", kControls};
 
 }  // namespace vapentis

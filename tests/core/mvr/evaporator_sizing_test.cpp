@@ -11,7 +11,10 @@ namespace {
 using Kind = CalcFailure::Kind;
 
 TEST(SizeEvaporator, StartUpInputsGiveTheEightLines) {
-  const SizingResult r = SizeEvaporator({"5", "10", "40", "蒸发结晶"});
+  const SizingResult r = SizeEvaporator({.throughput = "5",
+                                         .feed_concentration = "10",
+                                         .product_concentration = "40",
+                                         .application = "蒸发结晶"});
   EXPECT_EQ(JoinLines(r.lines),
             "蒸发量=3.75吨/小时\r\n"
             "推荐蒸发器形式：强制循环\r\n"
@@ -83,7 +86,10 @@ const Case kCases[] = {
 TEST(SizeEvaporator, GivesEachWorkedResult) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.name);
-    const SizingResult r = SizeEvaporator({c.throughput, c.feed, c.product, c.application});
+    const SizingResult r = SizeEvaporator({.throughput = c.throughput,
+                                           .feed_concentration = c.feed,
+                                           .product_concentration = c.product,
+                                           .application = c.application});
     ASSERT_EQ(r.lines.size(), 8u);
     EXPECT_EQ(r.lines[0], std::string("蒸发量=") + c.evaporation + "吨/小时");
     EXPECT_EQ(r.lines[1], std::string("推荐蒸发器形式：") + c.type_name);
@@ -132,7 +138,10 @@ TEST(SizeEvaporator, ChoosesTheBandStrictlyBetweenItsBounds) {
       {"1e6", "按实际设计", "全自动，蒸发系统只需操作人员4名"},
   };
   for (const BandCase& c : kBands) {
-    const SizingResult r = SizeEvaporator({c.evaporation, "0", "40", "蒸发结晶"});
+    const SizingResult r = SizeEvaporator({.throughput = c.evaporation,
+                                           .feed_concentration = "0",
+                                           .product_concentration = "40",
+                                           .application = "蒸发结晶"});
     EXPECT_EQ(r.footprint, c.footprint) << c.evaporation;
     EXPECT_EQ(r.staffing, c.staffing) << c.evaporation;
   }
@@ -168,20 +177,30 @@ TEST(SizeEvaporator, ReportsTheFirstFailureInTheOrderOfTheFormula) {
     testing::ExpectFailure(
         c.name,
         [&] {
-          SizeEvaporator({c.throughput, c.feed, c.product, "蒸发结晶"});
+          SizeEvaporator({.throughput = c.throughput,
+                          .feed_concentration = c.feed,
+                          .product_concentration = c.product,
+                          .application = "蒸发结晶"});
         },
         c.kind, c.input);
   }
 }
 
 TEST(SizeEvaporator, UnlistedApplicationNeverFailsOnHugeEvaporation) {
-  const SizingResult r = SizeEvaporator({"1e306", "0", "40", "other"});
+  const SizingResult r = SizeEvaporator({.throughput = "1e306",
+                                         .feed_concentration = "0",
+                                         .product_concentration = "40",
+                                         .application = "other"});
   EXPECT_EQ(r.lines[0], "蒸发量=1E+306吨/小时");
   EXPECT_EQ(r.model_code, "KOV1E+306--");
 }
 
 TEST(SizeEvaporator, WritesNumbersWithTheLocaleSeparator) {
-  const SizingResult r = SizeEvaporator({"5", "10", "40", "蒸发结晶", ','});
+  const SizingResult r = SizeEvaporator({.throughput = "5",
+                                         .feed_concentration = "10",
+                                         .product_concentration = "40",
+                                         .application = "蒸发结晶",
+                                         .decimal_separator = ','});
   EXPECT_EQ(r.lines[0], "蒸发量=3,75吨/小时");
   EXPECT_EQ(r.model_code, "KOV3,75-CRY-FC");
 }

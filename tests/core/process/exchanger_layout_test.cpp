@@ -11,7 +11,8 @@ namespace {
 using Kind = CalcFailure::Kind;
 
 TEST(ExchangerLayout, StartUpInputsGiveTheTwoLines) {
-  const ExchangerResult r = ExchangerLayout({"90", "38", "6"});
+  const ExchangerResult r =
+      ExchangerLayout({.area = "90", .tube_diameter = "38", .tube_length = "6"});
   EXPECT_EQ(JoinLines(r.lines),
             "换热管数量=127条\r\n"
             "换热器筒体直径=700mm");
@@ -41,7 +42,8 @@ TEST(ExchangerLayout, GivesEachWorkedResult) {
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.name);
-    const ExchangerResult r = ExchangerLayout({c.area, c.tube_diameter, c.tube_length});
+    const ExchangerResult r = ExchangerLayout(
+        {.area = c.area, .tube_diameter = c.tube_diameter, .tube_length = c.tube_length});
     EXPECT_EQ(r.tube_count, c.tube_count);
     EXPECT_EQ(r.shell_diameter_mm, c.shell_diameter_mm);
     ASSERT_EQ(r.lines.size(), 2u);
@@ -79,14 +81,16 @@ TEST(ExchangerLayout, ReportsTheFirstFailureInTheOrderOfTheFormula) {
     testing::ExpectFailure(
         c.name,
         [&] {
-          ExchangerLayout({c.area, c.tube_diameter, c.tube_length});
+          ExchangerLayout(
+              {.area = c.area, .tube_diameter = c.tube_diameter, .tube_length = c.tube_length});
         },
         c.kind, c.input);
   }
 }
 
 TEST(ExchangerLayout, ReadsTheLocaleSeparator) {
-  const ExchangerResult r = ExchangerLayout({"4,71", "500", "1", ','});
+  const ExchangerResult r = ExchangerLayout(
+      {.area = "4,71", .tube_diameter = "500", .tube_length = "1", .decimal_separator = ','});
   EXPECT_EQ(r.tube_count, 4);
   EXPECT_EQ(r.shell_diameter_mm, 2000);
 }

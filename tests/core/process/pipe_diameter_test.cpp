@@ -13,7 +13,11 @@ namespace {
 using Kind = CalcFailure::Kind;
 
 TEST(PipeDiameterResult, WritesTheSteamText) {
-  const PipeResult r = PipeDiameterResult({FluidState::Steam, "100", "5000", "22", "1000"});
+  const PipeResult r = PipeDiameterResult({.state = FluidState::Steam,
+                                           .temperature = "100",
+                                           .flow = "5000",
+                                           .velocity = "22",
+                                           .density = "1000"});
   EXPECT_EQ(JoinLines(r.lines),
             "饱和蒸汽密度=0.6044kg/m3\r\n"
             "圆形管道直径=365mm，按标准管径选择\r\n"
@@ -45,7 +49,11 @@ TEST(PipeDiameterResult, SetsTheStandardsDensityBesideItsOwnForSteam) {
   };
   for (const ReferenceCase& c : kCases) {
     SCOPED_TRACE(c.name);
-    const PipeResult r = PipeDiameterResult({FluidState::Steam, c.temperature, "5000", "22", ""});
+    const PipeResult r = PipeDiameterResult({.state = FluidState::Steam,
+                                             .temperature = c.temperature,
+                                             .flow = "5000",
+                                             .velocity = "22",
+                                             .density = ""});
     ASSERT_EQ(r.lines.size(), 3u);
     EXPECT_EQ(r.lines[2], c.line);
     EXPECT_EQ(r.reference.has_value(), c.density != 0);
@@ -54,14 +62,28 @@ TEST(PipeDiameterResult, SetsTheStandardsDensityBesideItsOwnForSteam) {
       EXPECT_EQ(r.reference->diameter_mm, c.diameter);
     }
   }
-  const PipeResult liquid = PipeDiameterResult({FluidState::Liquid, "100", "5000", "1.5", "1000"});
+  const PipeResult liquid = PipeDiameterResult({.state = FluidState::Liquid,
+                                                .temperature = "100",
+                                                .flow = "5000",
+                                                .velocity = "1.5",
+                                                .density = "1000"});
   EXPECT_FALSE(liquid.reference.has_value());
-  EXPECT_EQ(PipeDiameterResult({FluidState::Steam, "100", "5000", "22", "", ','}).lines[2],
+  EXPECT_EQ(PipeDiameterResult({.state = FluidState::Steam,
+                                .temperature = "100",
+                                .flow = "5000",
+                                .velocity = "22",
+                                .density = "",
+                                .decimal_separator = ','})
+                .lines[2],
             "按IAPWS-IF97：饱和蒸汽密度=0,5981kg/m3，圆形管道直径=367mm");
 }
 
 TEST(PipeDiameterResult, WritesTheLiquidTextAsOneLine) {
-  const PipeResult r = PipeDiameterResult({FluidState::Liquid, "100", "5000", "1.5", "1000"});
+  const PipeResult r = PipeDiameterResult({.state = FluidState::Liquid,
+                                           .temperature = "100",
+                                           .flow = "5000",
+                                           .velocity = "1.5",
+                                           .density = "1000"});
   EXPECT_EQ(JoinLines(r.lines), "圆形管道直径=34mm，按标准管径选择");
 }
 
@@ -93,8 +115,11 @@ const Case kCases[] = {
 TEST(PipeDiameterResult, GivesEachWorkedResult) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.name);
-    const PipeResult r =
-        PipeDiameterResult({c.state, c.temperature, c.flow, c.velocity, c.density});
+    const PipeResult r = PipeDiameterResult({.state = c.state,
+                                             .temperature = c.temperature,
+                                             .flow = c.flow,
+                                             .velocity = c.velocity,
+                                             .density = c.density});
     const std::string diameter_line =
         std::string("圆形管道直径=") + c.diameter_shown + "mm，按标准管径选择";
     EXPECT_EQ(r.diameter_mm, ParseNumber(c.diameter_shown));
@@ -170,21 +195,34 @@ TEST(PipeDiameterResult, ReportsEachFailureByKind) {
     testing::ExpectFailure(
         c.name,
         [&] {
-          PipeDiameterResult({c.state, c.temperature, c.flow, c.velocity, c.density});
+          PipeDiameterResult({.state = c.state,
+                              .temperature = c.temperature,
+                              .flow = c.flow,
+                              .velocity = c.velocity,
+                              .density = c.density});
         },
         c.kind, c.input);
   }
 }
 
 TEST(PipeDiameterResult, AsksForAStateWithoutReadingAnyBox) {
-  const PipeResult r = PipeDiameterResult({FluidState::None, "", "x", "0", "-1"});
+  const PipeResult r = PipeDiameterResult({.state = FluidState::None,
+                                           .temperature = "",
+                                           .flow = "x",
+                                           .velocity = "0",
+                                           .density = "-1"});
   EXPECT_EQ(JoinLines(r.lines), "请选择流体形态");
   EXPECT_FALSE(r.density_kg_per_m3.has_value());
   EXPECT_EQ(r.diameter_mm, 0);
 }
 
 TEST(PipeDiameterResult, ReadsAndWritesTheLocaleSeparator) {
-  const PipeResult r = PipeDiameterResult({FluidState::Steam, "150", "5000", "22,0", "", ','});
+  const PipeResult r = PipeDiameterResult({.state = FluidState::Steam,
+                                           .temperature = "150",
+                                           .flow = "5000",
+                                           .velocity = "22,0",
+                                           .density = "",
+                                           .decimal_separator = ','});
   EXPECT_EQ(r.lines[0], "饱和蒸汽密度=2,7855kg/m3");
 }
 

@@ -13,7 +13,11 @@ namespace {
 using Kind = CalcFailure::Kind;
 
 TEST(PumpPower, StartUpInputsGiveTheTwoLines) {
-  const PumpResult r = PumpPower({"100", "30", "1.4", "0.6", "1.25"});
+  const PumpResult r = PumpPower({.flow = "100",
+                                  .head = "30",
+                                  .specific_gravity = "1.4",
+                                  .efficiency = "0.6",
+                                  .safety_factor = "1.25"});
   EXPECT_EQ(JoinLines(r.lines),
             "泵的计算功率=23.8kW\r\n"
             "选择比计算值稍大的额定电机");
@@ -41,8 +45,11 @@ TEST(PumpPower, GivesEachWorkedResult) {
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.name);
-    const PumpResult r =
-        PumpPower({c.flow, c.head, c.specific_gravity, c.efficiency, c.safety_factor});
+    const PumpResult r = PumpPower({.flow = c.flow,
+                                    .head = c.head,
+                                    .specific_gravity = c.specific_gravity,
+                                    .efficiency = c.efficiency,
+                                    .safety_factor = c.safety_factor});
     ASSERT_EQ(r.lines.size(), 2u);
     EXPECT_EQ(r.lines[0], std::string("泵的计算功率=") + c.power_shown + "kW");
     EXPECT_EQ(r.lines[1], "选择比计算值稍大的额定电机");
@@ -83,14 +90,23 @@ TEST(PumpPower, ReportsTheFirstFailureInTheOrderOfTheFormula) {
     testing::ExpectFailure(
         c.name,
         [&] {
-          PumpPower({c.flow, c.head, c.specific_gravity, c.efficiency, c.safety_factor});
+          PumpPower({.flow = c.flow,
+                     .head = c.head,
+                     .specific_gravity = c.specific_gravity,
+                     .efficiency = c.efficiency,
+                     .safety_factor = c.safety_factor});
         },
         c.kind, c.input);
   }
 }
 
 TEST(PumpPower, ReadsAndWritesTheLocaleSeparator) {
-  const PumpResult r = PumpPower({"100", "30", "1,4", "0,6", "1,25", ','});
+  const PumpResult r = PumpPower({.flow = "100",
+                                  .head = "30",
+                                  .specific_gravity = "1,4",
+                                  .efficiency = "0,6",
+                                  .safety_factor = "1,25",
+                                  .decimal_separator = ','});
   EXPECT_EQ(r.lines[0], "泵的计算功率=23,8kW");
 }
 

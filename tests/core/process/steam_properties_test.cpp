@@ -15,7 +15,10 @@ using Kind = CalcFailure::Kind;
 
 SteamResult Compute(SteamMode mode, const char* pressure, const char* temperature,
                     char separator = '.') {
-  return SteamPropertiesResult({mode, pressure, temperature, separator});
+  return SteamPropertiesResult({.mode = mode,
+                                .pressure = pressure,
+                                .temperature = temperature,
+                                .decimal_separator = separator});
 }
 
 TEST(SteamPropertiesResult, WritesThePressureModeText) {
@@ -200,7 +203,8 @@ TEST(SteamPropertiesResult, ReportsEachFailureByKind) {
     testing::ExpectFailure(
         c.name,
         [&] {
-          SteamPropertiesResult({c.mode, c.pressure, c.temperature});
+          SteamPropertiesResult(
+              {.mode = c.mode, .pressure = c.pressure, .temperature = c.temperature});
         },
         c.kind, c.input);
   }

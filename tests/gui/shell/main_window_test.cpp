@@ -80,7 +80,7 @@ struct TabCommand {
 std::vector<TabCommand> TabCommands() {
   std::vector<TabCommand> commands;
   for (const ToolDescription* tool : Tools()) {
-    commands.push_back({PageOf(tool->name).menu_code, static_cast<int>(commands.size()),
+    commands.push_back({PageOf(*tool).menu_code, static_cast<int>(commands.size()),
                         testing::Utf8(tool->tab_caption)});
   }
   commands.push_back({"HELP", static_cast<int>(commands.size()), QStringLiteral("帮助")});

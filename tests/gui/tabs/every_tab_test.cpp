@@ -529,7 +529,7 @@ class EveryTab : public ::testing::TestWithParam<TabCase> {
 
   std::unique_ptr<TabPage> makeTab() const {
     if (GetParam().tool == nullptr) return std::make_unique<HelpTab>();
-    return std::unique_ptr<TabPage>(PageOf(GetParam().tool).make());
+    return MakePage(*FindTool(GetParam().tool));
   }
 
   // A shown, active tab, so that keys and the focus reach it as a user's would.
@@ -736,7 +736,7 @@ TEST(ChoosingAModeOrState, PutsTheCursorIntoTheBoxItShows) {
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(std::string(c.tool) + " " + c.clicks.back());
-    const std::unique_ptr<TabPage> tab(PageOf(c.tool).make());
+    const std::unique_ptr<TabPage> tab = MakePage(*FindTool(c.tool));
     tab->show();
     tab->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(tab.get()));

@@ -1,4 +1,4 @@
-#include "gui/tabs/exchanger_tab.h"
+#include "gui/tabs/tool_pages.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -6,6 +6,8 @@
 #include <QPushButton>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 #include "core/process/exchanger_tool.h"
 #include "ui_test_support.h"
@@ -19,7 +21,8 @@ using testing::ModalCatcher;
 const QString kDefaultResult = testing::CoreResult(ExchangerTool());
 
 TEST(ExchangerTab, ArrangementListHoldsExactlyTheOneArrangement) {
-  ExchangerTab tab;
+  const std::unique_ptr<TabPage> page = MakePage(ExchangerTool());
+  TabPage& tab = *page;
   auto* list = Find<QComboBox>(&tab, "Combo3");
   ASSERT_EQ(list->count(), 1);
   EXPECT_EQ(list->itemText(0),
@@ -30,7 +33,8 @@ TEST(ExchangerTab, ArrangementListHoldsExactlyTheOneArrangement) {
 }
 
 TEST(ExchangerTab, PitchAndArrangementAreShownButNotRead) {
-  ExchangerTab tab;
+  const std::unique_ptr<TabPage> page = MakePage(ExchangerTool());
+  TabPage& tab = *page;
   Find<QLineEdit>(&tab, "Text22")->setText(QStringLiteral("abc"));
   Find<QComboBox>(&tab, "Combo3")->setEditText(QStringLiteral("正方形"));
   ModalCatcher catcher;

@@ -1,4 +1,4 @@
-#include "gui/tabs/pipe_tab.h"
+#include "gui/tabs/tool_pages.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -9,8 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <vector>
 
+#include "core/process/pipe_tool.h"
 #include "ui_test_support.h"
 
 namespace vapentis {
@@ -18,12 +21,13 @@ namespace {
 
 using testing::Find;
 
-void Click(PipeTab& tab, const char* name) {
+void Click(TabPage& tab, const char* name) {
   QTest::mouseClick(Find<QRadioButton>(&tab, name), Qt::LeftButton);
 }
 
 TEST(PipeTab, StartsWithNoStateChosenAndAnEmptyResult) {
-  PipeTab tab;
+  const std::unique_ptr<TabPage> page = MakePage(PipeTool());
+  TabPage& tab = *page;
   EXPECT_TRUE(Find<QPlainTextEdit>(&tab, "Text9")->toPlainText().isEmpty());
   EXPECT_FALSE(Find<QRadioButton>(&tab, "Option1")->isChecked());
   EXPECT_FALSE(Find<QRadioButton>(&tab, "Option2")->isChecked());
@@ -51,7 +55,8 @@ TEST(PipeTab, ClicksOnTheOptionsFollowTheVisibilityRules) {
   const char* kAlwaysShown[] = {"Label12", "Text12", "Label13", "Text13", "Label15"};
   for (const VisibilityCase& c : kCases) {
     SCOPED_TRACE(c.name);
-    PipeTab tab;
+    const std::unique_ptr<TabPage> page = MakePage(PipeTool());
+    TabPage& tab = *page;
     tab.show();
     for (const char* option : c.clicks) Click(tab, option);
     EXPECT_EQ(Find<QRadioButton>(&tab, "Option1")->isChecked(), c.option1);
@@ -67,7 +72,8 @@ TEST(PipeTab, ClicksOnTheOptionsFollowTheVisibilityRules) {
 }
 
 TEST(PipeTab, ChoosingAnOptionInCodeRunsNoRule) {
-  PipeTab tab;
+  const std::unique_ptr<TabPage> page = MakePage(PipeTool());
+  TabPage& tab = *page;
   tab.show();
   Find<QRadioButton>(&tab, "Option2")->setChecked(true);
   EXPECT_TRUE(Find<QLineEdit>(&tab, "Text11")->isVisibleTo(&tab));
@@ -75,7 +81,8 @@ TEST(PipeTab, ChoosingAnOptionInCodeRunsNoRule) {
 }
 
 TEST(PipeTab, SwitchingStatesKeepsTheHiddenTexts) {
-  PipeTab tab;
+  const std::unique_ptr<TabPage> page = MakePage(PipeTool());
+  TabPage& tab = *page;
   tab.show();
   Find<QLineEdit>(&tab, "Text11")->setText(QStringLiteral("150"));
   Find<QLineEdit>(&tab, "Text14")->setText(QStringLiteral("800"));

@@ -1,4 +1,4 @@
-#include "gui/tabs/sizing_tab.h"
+#include "gui/tabs/tool_pages.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "core/mvr/sizing_tool.h"
 #include "ui_test_support.h"
 
@@ -18,7 +20,8 @@ namespace {
 using testing::Find;
 
 TEST(SizingTab, ListsTheSevenApplicationsWithTheFirstShown) {
-  SizingTab tab;
+  const std::unique_ptr<TabPage> page = MakePage(SizingTool());
+  TabPage& tab = *page;
   EXPECT_TRUE(Find<QPlainTextEdit>(&tab, "Text4")->toPlainText().isEmpty());
   auto* combo = Find<QComboBox>(&tab, "Combo1");
   const InputDescription& application = *FindInput(SizingTool(), kApplicationInput);
@@ -33,7 +36,8 @@ TEST(SizingTab, ListsTheSevenApplicationsWithTheFirstShown) {
 // A name longer than the box is shown whole in the open list, and from its
 // start in the box once picked.
 TEST(SizingTab, ApplicationListShowsEveryNameWhole) {
-  SizingTab tab;
+  const std::unique_ptr<TabPage> page = MakePage(SizingTool());
+  TabPage& tab = *page;
   tab.show();
   auto* combo = Find<QComboBox>(&tab, "Combo1");
   combo->showPopup();
@@ -51,7 +55,8 @@ TEST(SizingTab, ApplicationListShowsEveryNameWhole) {
 }
 
 TEST(SizingTab, UsesTheApplicationTypedIntoTheList) {
-  SizingTab tab;
+  const std::unique_ptr<TabPage> page = MakePage(SizingTool());
+  TabPage& tab = *page;
   Find<QComboBox>(&tab, "Combo1")->setEditText(QStringLiteral("中药浓缩"));
   Find<QPushButton>(&tab, "Command5")->click();
   EXPECT_TRUE(Find<QPlainTextEdit>(&tab, "Text4")

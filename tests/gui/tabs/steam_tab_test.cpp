@@ -1,4 +1,4 @@
-#include "gui/tabs/steam_tab.h"
+#include "gui/tabs/tool_pages.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -8,6 +8,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 #include <vector>
 
@@ -22,12 +24,13 @@ using testing::ModalCatcher;
 
 const QString kPressureResult = testing::CoreResult(SteamTool());
 
-void Click(SteamTab& tab, const char* name) {
+void Click(TabPage& tab, const char* name) {
   QTest::mouseClick(Find<QCheckBox>(&tab, name), Qt::LeftButton);
 }
 
 TEST(SteamTab, StartsInPressureModeWithTheTemperaturePairHidden) {
-  SteamTab tab;
+  const std::unique_ptr<TabPage> page = MakePage(SteamTool());
+  TabPage& tab = *page;
   EXPECT_TRUE(Find<QPlainTextEdit>(&tab, "Text6")->toPlainText().isEmpty());
   EXPECT_TRUE(Find<QCheckBox>(&tab, "Check1")->isChecked());
   EXPECT_FALSE(Find<QCheckBox>(&tab, "Check2")->isChecked());
@@ -58,7 +61,8 @@ TEST(SteamTab, ClicksOnTheModeBoxesFollowTheModeRules) {
   };
   for (const ModeCase& c : kCases) {
     SCOPED_TRACE(c.name);
-    SteamTab tab;
+    const std::unique_ptr<TabPage> page = MakePage(SteamTool());
+    TabPage& tab = *page;
     tab.show();
     for (const char* box : c.clicks) Click(tab, box);
     EXPECT_EQ(Find<QCheckBox>(&tab, "Check1")->isChecked(), c.check1);
@@ -71,7 +75,8 @@ TEST(SteamTab, ClicksOnTheModeBoxesFollowTheModeRules) {
 }
 
 TEST(SteamTab, TickingABoxInCodeRunsNoRule) {
-  SteamTab tab;
+  const std::unique_ptr<TabPage> page = MakePage(SteamTool());
+  TabPage& tab = *page;
   tab.show();
   Find<QCheckBox>(&tab, "Check2")->setChecked(true);
   EXPECT_TRUE(Find<QCheckBox>(&tab, "Check1")->isChecked());
@@ -80,7 +85,8 @@ TEST(SteamTab, TickingABoxInCodeRunsNoRule) {
 }
 
 TEST(SteamTab, SwitchingModesKeepsTheTypedTexts) {
-  SteamTab tab;
+  const std::unique_ptr<TabPage> page = MakePage(SteamTool());
+  TabPage& tab = *page;
   tab.show();
   Find<QLineEdit>(&tab, "Text5")->setText(QStringLiteral("0.5"));
   Click(tab, "Check2");
@@ -95,7 +101,8 @@ TEST(SteamTab, SwitchingModesKeepsTheTypedTexts) {
 
 // The old result must not stand as the answer when neither mode is ticked.
 TEST(SteamTab, CalculateWithNeitherModeAsksForOneAndKeepsTheResult) {
-  SteamTab tab;
+  const std::unique_ptr<TabPage> page = MakePage(SteamTool());
+  TabPage& tab = *page;
   tab.show();
   Click(tab, "Check1");
   Find<QLineEdit>(&tab, "Text5")->setText(QStringLiteral("abc"));
@@ -112,7 +119,8 @@ TEST(SteamTab, CalculateWithNeitherModeAsksForOneAndKeepsTheResult) {
 }
 
 TEST(SteamTab, EnterInTheShownBoxCalculates) {
-  SteamTab tab;
+  const std::unique_ptr<TabPage> page = MakePage(SteamTool());
+  TabPage& tab = *page;
   tab.show();
   QTest::keyClick(Find<QLineEdit>(&tab, "Text5"), Qt::Key_Return);
   EXPECT_EQ(Find<QPlainTextEdit>(&tab, "Text6")->toPlainText(), kPressureResult);
