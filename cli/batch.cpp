@@ -16,7 +16,7 @@
 #include "cli/tools.h"
 #include "core/catalog/tool_catalog.h"
 #include "core/numeric/numeric.h"
-#include "core/text/utf8.h"
+#include "core/text/json_text.h"
 
 namespace vapentis::cli {
 
@@ -180,31 +180,13 @@ class RequestParser {
   // that are not UTF-8.
   static std::string_view PlainString(const char*& p, const char* end) {
     if (p == end || *p != '"') return {};
-    const auto* const begin = reinterpret_cast<const unsigned char*>(p + 1);
-    const auto* const stop = reinterpret_cast<const unsigned char*>(end);
-    const unsigned char* q = begin;
-    while (true) {
-      while (q < stop && kOrdinaryAscii[*q]) ++q;
-      if (q == stop) return {};
-      if (*q == '"') {
-        p = reinterpret_cast<const char*>(q + 1);
-        return {reinterpret_cast<const char*>(begin), static_cast<std::size_t>(q - begin)};
-      }
-      if (*q < 0x80) return {};  // a backslash or a control character
-      const std::size_t length = Utf8SequenceLength(
-          {reinterpret_cast<const char*>(q), static_cast<std::size_t>(stop - q)});
-      if (length == 0) return {};
-      q += length;
-    }
+    const char* const begin = p + 1;
+    const std::size_t length = PlainJsonLength({begin, static_cast<std::size_t>(end - begin)});
+    const char* const stop = begin + length;
+    if (stop == end || *stop != '"') return {};
+    p = stop + 1;
+    return {begin, length};
   }
-
-  // ASCII that stands for itself inside a JSON string: neither a quote, a
-  // backslash nor a control character.
-  static constexpr std::array<bool, 256> kOrdinaryAscii = [] {
-    std::array<bool, 256> ordinary{};
-    for (std::size_t c = 0x20; c < 0x80; ++c) ordinary[c] = c != '"' && c != '\\';
-    return ordinary;
-  }();
 
   // The text of the JSON number at p, past which p then points; no view when
   // what stands there is no number by JSON's grammar.
@@ -334,10 +316,6 @@ std::optional<RequestProblem> FieldProblem(const ToolDescription& tool,
   return std::nullopt;
 }
 
-bool IsBlank(std::string_view line) {
-  return line.find_first_not_of(" \t\r") == std::string_view::npos;
-}
-
 }  // namespace
 
 // The parser, kept from line to line so that its buffers are reused.
@@ -429,56 +407,50 @@ class LineEvaluator {
   InputTexts texts_;  // kept from line to line, so their buffers are reused
 };
 
-enum class LineRead { Line, TooLong, End, Failed };
+}  // namespace
 
-// Reads the next line into `line` without its newline. The buffer grows only as
-// far as the lines need, so a batch of short lines touches no more memory than
-// they take; a line over `max_line_bytes` is skipped to its end, unread.
-LineRead ReadLine(std::istream& in, std::string& buffer, std::string_view& line,
-                  std::size_t max_line_bytes) {
+LineRead LineReader::Next(std::string_view& line) {
   constexpr std::size_t kFirstRoom = 4096;
   std::size_t used = 0;
   while (true) {
-    const std::size_t room = std::min(max_line_bytes, std::max(kFirstRoom, 2 * used));
+    const std::size_t room = std::min(max_line_bytes_, std::max(kFirstRoom, 2 * used));
     // getline keeps one byte for its terminator.
-    if (buffer.size() < room + 1) buffer.resize(room + 1);
-    in.getline(buffer.data() + used, static_cast<std::streamsize>(room + 1 - used));
-    if (in.bad()) return LineRead::Failed;
-    const auto extracted = static_cast<std::size_t>(in.gcount());
-    if (!in.fail()) {
+    if (buffer_.size() < room + 1) buffer_.resize(room + 1);
+    in_.getline(buffer_.data() + used, static_cast<std::streamsize>(room + 1 - used));
+    if (in_.bad()) return LineRead::Failed;
+    const auto extracted = static_cast<std::size_t>(in_.gcount());
+    if (!in_.fail()) {
       // Ended by the newline, which getline counts, or by the end of the input.
-      used += in.eof() ? extracted : extracted - 1;
-      line = std::string_view(buffer.data(), used);
+      used += in_.eof() ? extracted : extracted - 1;
+      line = std::string_view(buffer_.data(), used);
       return LineRead::Line;
     }
     used += extracted;
-    if (in.eof()) {
+    if (in_.eof()) {
       if (used == 0) return LineRead::End;
-      line = std::string_view(buffer.data(), used);
+      line = std::string_view(buffer_.data(), used);
       return LineRead::Line;
     }
     // The room is full and the line goes on.
-    in.clear();
-    if (used == max_line_bytes) {
-      in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+    in_.clear();
+    if (used == max_line_bytes_) {
+      in_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
       return LineRead::TooLong;
     }
   }
 }
 
-}  // namespace
-
 BatchCounts RunBatch(std::istream& in, std::ostream& out, std::size_t max_line_bytes) {
   BatchCounts counts;
   LineEvaluator evaluator;
-  std::string buffer;
+  LineReader lines(in, max_line_bytes);
   JsonWriter json;
   std::uint64_t number = 0;
   while (true) {
     // About to wait for input: whoever feeds us may be waiting for these answers.
     if (in.rdbuf()->in_avail() <= 0) out.flush();
     std::string_view line;
-    const LineRead read = ReadLine(in, buffer, line, max_line_bytes);
+    const LineRead read = lines.Next(line);
     if (read == LineRead::Failed) {
       counts.read_error = true;
       break;
@@ -495,7 +467,7 @@ BatchCounts RunBatch(std::istream& in, std::ostream& out, std::size_t max_line_b
                  {});
       json.EndObject();
     } else {
-      if (IsBlank(line)) {
+      if (IsBlankLine(line)) {
         if (in.eof()) break;
         continue;
       }

@@ -55,6 +55,26 @@ class RequestReader {
   std::vector<std::string_view> given_;  // keys of the inputs the line gave
 };
 
+enum class LineRead { Line, TooLong, End, Failed };
+
+// The lines of JSON Lines, one at a time, for every command that reads requests.
+// The buffer grows only as far as the lines need, so a batch of short lines
+// touches no more memory than they take; a line over `max_line_bytes` is skipped
+// to its end, unread.
+class LineReader {
+ public:
+  explicit LineReader(std::istream& in, std::size_t max_line_bytes = kMaxLineBytes)
+      : in_(in), max_line_bytes_(max_line_bytes) {}
+
+  // The next line without its newline, valid until the next call.
+  LineRead Next(std::string_view& line);
+
+ private:
+  std::istream& in_;
+  std::size_t max_line_bytes_;
+  std::string buffer_;
+};
+
 // Reads until the end of `in`. Output is flushed whenever no further input is
 // waiting, so a program that feeds requests one at a time sees each answer.
 BatchCounts RunBatch(std::istream& in, std::ostream& out,

@@ -18,6 +18,7 @@
 #include "cli/tools.h"
 #include "core/catalog/program_info.h"
 #include "core/sheet/running_cost.h"
+#include "core/text/json_text.h"
 
 namespace vapentis::cli {
 
@@ -72,10 +73,6 @@ bool IsDate(std::string_view text) {
   return day.ok();
 }
 
-bool IsBlank(std::string_view line) {
-  return line.find_first_not_of(" \t\r") == std::string_view::npos;
-}
-
 }  // namespace
 
 SheetCommand::SheetCommand(CLI::App& subcommand) : app_(&subcommand) {
@@ -112,39 +109,29 @@ int SheetCommand::Run(std::istream& in, std::ostream& out, std::ostream& err) co
   const std::string prefix = std::string(program::kCommandName) + " " + app_->get_name() + "：";
   std::vector<InputTexts> requests;
   RequestReader reader;
+  LineReader lines(in);
   bool not_requests = false;
-  std::vector<char> buffer(kMaxLineBytes + 1);  // getline keeps one byte for the terminator
   std::uint64_t number = 0;
-  while (true) {
-    in.getline(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-    const std::streamsize extracted = in.gcount();
-    if (in.bad()) {
+  std::string_view line;
+  for (LineRead read; (read = lines.Next(line)) != LineRead::End;) {
+    if (read == LineRead::Failed) {
       err << prefix << "读取标准输入失败\n";
       return kExitFailure;
     }
-    if (in.fail()) {
-      if (in.eof()) break;  // nothing left to read
-      in.clear();
-      in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-      ++number;
+    ++number;
+    if (read == LineRead::TooLong) {
       err << prefix << "用法错误：第" << number << "行超过" << kMaxLineBytes << "字节，没有读取\n";
       not_requests = true;
       continue;
     }
-    ++number;
-    const std::string_view line(buffer.data(),
-                                static_cast<std::size_t>(in.eof() ? extracted : extracted - 1));
-    if (!IsBlank(line)) {
-      InputTexts texts;
-      if (const std::optional<RequestProblem> problem = reader.Read(line, texts)) {
-        err << prefix << "用法错误：第" << number << "行不是有效的请求：" << problem->message
-            << '\n';
-        not_requests = true;
-      } else {
-        requests.push_back(std::move(texts));
-      }
+    if (IsBlankLine(line)) continue;
+    InputTexts texts;
+    if (const std::optional<RequestProblem> problem = reader.Read(line, texts)) {
+      err << prefix << "用法错误：第" << number << "行不是有效的请求：" << problem->message << '\n';
+      not_requests = true;
+    } else {
+      requests.push_back(std::move(texts));
     }
-    if (in.eof()) break;
   }
   if (not_requests) return kExitFailure;
   if (requests.empty()) {

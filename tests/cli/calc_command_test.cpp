@@ -518,6 +518,28 @@ TEST(CalcCommand, HelpOfEverySubcommandListsItsInputsWithUnitsAndDefaults) {
   EXPECT_NE(RunWith({"batch", "--help"}).out.find("MalformedJson"), std::string::npos);
 }
 
+// Each input has its option, and the option sets that input and no other: a text
+// given to it alone shows under its key in the record, every other input at its default.
+TEST(CalcCommand, EveryInputIsSetByItsOwnOption) {
+  for (const ToolDescription* tool : Tools()) {
+    for (const InputDescription& input : tool->inputs) {
+      SCOPED_TRACE(std::string(tool->name) + " " + std::string(input.key));
+      const std::string given =
+          input.choices.empty() ? "7.25" : std::string(input.choices.back().key);
+      const Outcome run = RunWith({std::string(tool->name), OptionName(input), given, "--json"});
+      ASSERT_NE(run.code, kExitUsage) << run.err;
+      const json record = json::parse(run.code == kExitSuccess ? run.out : run.err);
+      for (const InputDescription& other : tool->inputs) {
+        if (&other == &input) {
+          EXPECT_EQ(record["inputs"][other.key], given);
+        } else if (other.choices.empty()) {
+          EXPECT_EQ(record["inputs"][other.key], DefaultText(other)) << other.key;
+        }
+      }
+    }
+  }
+}
+
 TEST(CalcCommand, VersionNamesTheProgram) {
   const Outcome run = RunWith({"--version"});
   EXPECT_EQ(run.code, kExitSuccess);

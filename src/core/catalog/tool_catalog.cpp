@@ -1,7 +1,5 @@
 #include "core/catalog/tool_catalog.h"
 
-#include <array>
-
 #include "core/mvr/sizing_tool.h"
 #include "core/process/exchanger_tool.h"
 #include "core/process/pipe_tool.h"
@@ -12,7 +10,8 @@
 namespace vapentis {
 
 std::span<const ToolDescription* const> Tools() {
-  static const std::array<const ToolDescription*, 6> tools = {
+  // In the order of the menu; a tool shown beside another's tab comes where it reads best.
+  static const ToolDescription* const tools[] = {
       &SizingTool(), &SteamTool(), &PipeTool(), &PumpTool(), &ExchangerTool(), &ChannelTool(),
   };
   return tools;

@@ -19,6 +19,20 @@ struct Band {
 
 constexpr double kNoUpperBound = std::numeric_limits<double>::infinity();
 
+// The power estimate's experience factors. Below about 2.18 t/h of evaporation a
+// plant draws more per ton, so its main power takes the larger size factor.
+constexpr double kSmallPlantBelowTPerH = 2.1777;
+constexpr double kSmallPlantSizeFactor = 1.28;
+constexpr double kLargePlantSizeFactor = 0.9;
+// The main power's multiplier of the application's coefficient N, per t/h.
+constexpr double kMainPowerPerCoefficient = 2.5;
+// The auxiliary power's multiplier of the application's factor k, per t/h.
+constexpr double kAuxiliaryPowerPerFactor = 5;
+// Where forced circulation gives way to falling film with forced circulation; W carries two
+// decimals, so 15.53 t/h stays below the first bound and 15.54 lies above the second.
+constexpr double kForcedCirculationBelowTPerH = 15.5321;
+constexpr double kFallingFilmAboveTPerH = 15.532113;
+
 constexpr std::array<Band, 15> kFootprints = {{
     {0, 0.643, "4米x3米x（2.5~4）米"},
     {0.643, 0.943, "5米x3米x（4~5）米"},
@@ -81,9 +95,12 @@ SizingResult SizeEvaporator(const SizingInputs& in) {
   const double n = app ? app->main_power_coefficient : 0;
   const double k = app ? app->auxiliary_power_factor : 0;
 
-  const double size_factor = w < 2.1777 ? 1.28 : 0.9;
+  const double size_factor =
+      w < kSmallPlantBelowTPerH ? kSmallPlantSizeFactor : kLargePlantSizeFactor;
   const double p =
-      RoundHalfEven(c.add(c.mul(c.mul(c.mul(w, n), 2.5), size_factor), c.mul(c.mul(w, 5), k)), 1);
+      RoundHalfEven(c.add(c.mul(c.mul(c.mul(w, n), kMainPowerPerCoefficient), size_factor),
+                          c.mul(c.mul(w, kAuxiliaryPowerPerFactor), k)),
+                    1);
   c.check();
   const double per_ton = RoundHalfEven(c.div(p, t), 1);
   c.check(t == 0 ? Blame{kThroughputInput, "处理量为零，无法计算每吨水电耗"} : Blame{});
@@ -99,10 +116,10 @@ SizingResult SizeEvaporator(const SizingInputs& in) {
     if (app->family == EvaporatorFamily::Film) {
       r.type_code = "FF";
       r.type_name = "降膜、升膜、自然循环";
-    } else if (w < 15.5321) {
+    } else if (w < kForcedCirculationBelowTPerH) {
       r.type_code = "FC";
       r.type_name = "强制循环";
-    } else if (w > 15.532113) {
+    } else if (w > kFallingFilmAboveTPerH) {
       r.type_code = "FFFC";
       r.type_name = "降膜+强制循环";
     }

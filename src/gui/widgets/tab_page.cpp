@@ -73,10 +73,29 @@ bool IsChoiceButton(ControlKind kind) {
   return kind == ControlKind::CheckBox || kind == ControlKind::OptionButton;
 }
 
+// An input the table gives no box, list or choice button would be read as empty,
+// or never shown: the page refuses to be built instead.
+void RequireEveryInputBound(const ToolDescription& tool, std::span<const ControlRow> table) {
+  for (const auto inputs : {tool.inputs, tool.shown_only}) {
+    for (const InputDescription& input : inputs) {
+      const bool bound = std::any_of(table.begin(), table.end(), [&](const ControlRow& row) {
+        return row.input == input.key &&
+               (row.kind == ControlKind::Input || row.kind == ControlKind::List ||
+                IsChoiceButton(row.kind));
+      });
+      if (!bound) {
+        throw std::logic_error("the tab of " + std::string(tool.name) + " has no box for " +
+                               std::string(input.key));
+      }
+    }
+  }
+}
+
 }  // namespace
 
 TabPage::TabPage(const ToolDescription* tool, std::span<const ControlRow> table, QWidget* parent)
     : QWidget(parent), tool_(tool) {
+  if (tool_ != nullptr) RequireEveryInputBound(*tool_, table);
   setFont(WindowFont());
   controls_.reserve(table.size());
   for (const ControlRow& row : table) controls_.push_back({&row, build(row)});

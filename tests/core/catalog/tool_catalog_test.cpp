@@ -29,16 +29,26 @@ InputTexts StartTexts(const ToolDescription& tool) {
 
 bool IsTyped(const InputDescription& input) { return input.choices.empty() && input.list.empty(); }
 
-TEST(ToolCatalog, ListsTheSixToolsInMenuOrderAndFindsEachByName) {
-  const std::vector<std::string> kNames = {"sizing", "steam",     "pipe",
-                                           "pump",   "exchanger", "channel"};
-  ASSERT_EQ(Tools().size(), kNames.size());
-  for (std::size_t i = 0; i < kNames.size(); ++i) {
-    EXPECT_EQ(Tools()[i]->name, kNames[i]);
-    EXPECT_EQ(FindTool(kNames[i]), Tools()[i]);
+TEST(ToolCatalog, FindsEachToolByItsOwnNameAndNoneByAnother) {
+  std::set<std::string_view> names;
+  for (const ToolDescription* tool : Tools()) {
+    SCOPED_TRACE(tool->name);
+    EXPECT_TRUE(names.insert(tool->name).second) << "one name, one tool";
+    EXPECT_EQ(FindTool(tool->name), tool);
   }
   EXPECT_EQ(FindTool("Sizing"), nullptr);
   EXPECT_EQ(FindTool(""), nullptr);
+}
+
+// A tab shown beside another's needs a tool with a menu command of its own to show it.
+TEST(ToolCatalog, EveryToolShownBesideAnotherNamesOneWithItsOwnCommand) {
+  for (const ToolDescription* tool : Tools()) {
+    if (tool->shown_beside.empty()) continue;
+    SCOPED_TRACE(tool->name);
+    const ToolDescription* shower = FindTool(tool->shown_beside);
+    ASSERT_NE(shower, nullptr);
+    EXPECT_TRUE(shower->shown_beside.empty());
+  }
 }
 
 TEST(ToolCatalog, EveryToolHasItsOwnMenuAndTabCaption) {

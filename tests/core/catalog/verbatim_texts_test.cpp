@@ -19,6 +19,7 @@ struct ToolTexts {
   const char* tab_caption;
 };
 
+// In the order of the catalog, which is the menu's.
 const ToolTexts kTools[] = {
     {"sizing", "MVR蒸发器选型", "MVR选型"},      {"steam", "低压饱和蒸汽性质", "低压饱和蒸汽"},
     {"pipe", "流体管径计算", "流体管径"},        {"pump", "离心泵功率", "离心泵"},
@@ -114,11 +115,13 @@ const InputDescription& Input(const char* tool, const char* key) {
   return *input;
 }
 
-TEST(VerbatimTexts, ToolsCarryTheirMenuAndTabCaptions) {
-  for (const ToolTexts& t : kTools) {
+TEST(VerbatimTexts, ToolsCarryTheirMenuAndTabCaptionsInMenuOrder) {
+  ASSERT_EQ(Tools().size(), std::size(kTools)) << "a row for every tool of the catalog";
+  for (std::size_t i = 0; i < std::size(kTools); ++i) {
+    const ToolTexts& t = kTools[i];
     SCOPED_TRACE(t.tool);
-    const ToolDescription* tool = FindTool(t.tool);
-    ASSERT_NE(tool, nullptr);
+    const ToolDescription* tool = Tools()[i];
+    EXPECT_EQ(tool->name, t.tool);
     EXPECT_EQ(tool->menu_caption, t.menu_caption);
     EXPECT_EQ(tool->tab_caption, t.tab_caption);
   }

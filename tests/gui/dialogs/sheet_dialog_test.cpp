@@ -389,7 +389,7 @@ TEST_F(SheetDialogAlone, ExportsAPdfWithEveryFigureAndEveryFontEmbedded) {
   EXPECT_GT(font_rows, 0);
 }
 
-TEST_F(SheetDialogAlone, AllSixToolsFitThreePagesUnderThreeHundredKilobytes) {
+TEST_F(SheetDialogAlone, EveryToolTogetherFitsThreePagesUnderThreeHundredKilobytes) {
   std::set<std::string_view> all;
   for (const ToolDescription* tool : Tools()) all.insert(tool->name);
   tick(all);

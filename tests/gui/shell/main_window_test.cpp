@@ -201,8 +201,8 @@ TEST_F(MainWindowTest, MenuHasTheNineCommandsInOrderAllVisible) {
   captions << QStringLiteral("获取更多信息") << QStringLiteral("帮助") << QStringLiteral("退出");
   QMenuBar* bar = window_->menuBar();
   const QList<QAction*> actions = bar->actions();
-  ASSERT_EQ(actions.size(), 9);
-  for (int i = 0; i < 9; ++i) {
+  ASSERT_EQ(static_cast<std::size_t>(actions.size()), std::size(kCodes));
+  for (int i = 0; i < actions.size(); ++i) {
     EXPECT_EQ(actions[i]->objectName(), QString::fromLatin1(kCodes[i]));
     EXPECT_EQ(actions[i]->text(), captions[i]);
     EXPECT_EQ(actions[i]->menu(), nullptr);
