@@ -1,6 +1,12 @@
-// Each calculation per call, on the inputs its tab starts with.
+// Each calculation per call, on the inputs its tab starts with; and every tool of
+// the catalog through the presenter, as a press reaches it, so a new tool is
+// measured without a line here.
 #include <benchmark/benchmark.h>
 
+#include <string>
+
+#include "core/catalog/tool_catalog.h"
+#include "core/description/presenter.h"
 #include "core/mvr/evaporator_sizing.h"
 #include "core/process/exchanger_layout.h"
 #include "core/process/iapws_if97.h"
@@ -81,12 +87,29 @@ const Calculation kCalculations[] = {
      [] { benchmark::DoNotOptimize(vapentis::if97::SaturationAtPressure(gIf97PressureMpa)); }},
 };
 
+// The tool's start texts, with its first choice where none is ticked at start.
+vapentis::InputTexts StartTexts(const vapentis::ToolDescription& tool) {
+  vapentis::InputTexts texts(tool);
+  for (const vapentis::InputDescription& input : tool.inputs) {
+    const bool none_ticked = input.start_text.empty() && !input.choices.empty();
+    texts[input.key] = none_ticked ? input.choices.front().key : input.start_text;
+  }
+  return texts;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   for (const Calculation& calc : kCalculations) {
     benchmark::RegisterBenchmark(calc.name, [&calc](benchmark::State& state) {
       for (auto _ : state) calc.call();
+    });
+  }
+  for (const vapentis::ToolDescription* tool : vapentis::Tools()) {
+    const std::string name = "Present " + std::string(tool->name);
+    benchmark::RegisterBenchmark(name.c_str(), [tool](benchmark::State& state) {
+      const vapentis::InputTexts texts = StartTexts(*tool);
+      for (auto _ : state) benchmark::DoNotOptimize(vapentis::Present(texts, '.'));
     });
   }
   benchmark::Initialize(&argc, argv);

@@ -1,38 +1,74 @@
-// Saves a picture of the window at start and of every tool tab, each after
-// its calculation ran on the initial inputs, for the documentation.
+// Saves a picture of the window at start and of every tool tab of the catalog,
+// each after its calculation ran on the initial inputs, for the documentation.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QPixmap>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
 #include <cstdio>
+#include <span>
+#include <vector>
 
+#include "core/catalog/tool_catalog.h"
 #include "gui/dialogs/sheet_dialog.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/start_up.h"
+#include "gui/tabs/tool_pages.h"
+#include "gui/widgets/qt_text.h"
+#include "gui/widgets/tab_page.h"
 
 namespace {
 
-struct Shot {
-  const char* menu;  // the menu command chosen first; nullptr: the window at start
-  const char* file;
-  const char* presses[2];  // buttons pressed in order before the picture
-};
+using vapentis::ControlKind;
+using vapentis::ControlRow;
+using vapentis::ToolDescription;
 
-constexpr Shot kShots[] = {
-    {nullptr, "window.png", {nullptr, nullptr}},
-    {"MVR", "tab-sizing.png", {"Command5", nullptr}},
-    {"ZQXZ", "tab-steam.png", {"Command3", nullptr}},
-    {"GLJS", "tab-pipe.png", {"Option1", "Command4"}},
-    {"P", "tab-pump.png", {"Command10", nullptr}},
-    {"HE", "tab-exchanger.png", {"Command11", nullptr}},
-    {"CGCX", "tab-channel.png", {nullptr, nullptr}},
-    {"HELP", "tab-help.png", {nullptr, nullptr}},
-};
+QAbstractButton* Button(const vapentis::MainWindow& window, const char* name) {
+  auto* button = window.findChild<QAbstractButton*>(QString::fromLatin1(name));
+  if (button == nullptr) std::fprintf(stderr, "no button %s\n", name);
+  return button;
+}
+
+bool Trigger(const vapentis::MainWindow& window, const char* code) {
+  auto* command = window.findChild<QAction*>(QString::fromLatin1(code));
+  if (command == nullptr) {
+    std::fprintf(stderr, "no menu command %s\n", code);
+    return false;
+  }
+  command->trigger();
+  return true;
+}
+
+// The buttons a user presses to see the tool's start texts calculated: the first
+// choice where none is ticked at start, then the calculate button.
+std::vector<const char*> StartPresses(const ToolDescription& tool) {
+  const std::span<const ControlRow> rows = vapentis::PageOf(tool).controls;
+  std::vector<const char*> presses;
+  for (const vapentis::InputDescription& input : tool.inputs) {
+    if (input.choices.empty() || !input.start_text.empty()) continue;
+    for (const ControlRow& row : rows) {
+      if (row.input == input.key && row.text == input.choices.front().key)
+        presses.push_back(row.name);
+    }
+  }
+  for (const ControlRow& row : rows) {
+    if (row.kind == ControlKind::CalculateButton) presses.push_back(row.name);
+  }
+  return presses;
+}
+
+bool Save(vapentis::MainWindow& window, const QDir& out, const QString& file) {
+  QTest::qWait(100);
+  const QString path = out.filePath(file);
+  if (!window.grab().save(path)) return false;
+  std::printf("%s\n", qPrintable(path));
+  return true;
+}
 
 }  // namespace
 
@@ -43,29 +79,25 @@ int main(int argc, char* argv[]) {
   vapentis::MainWindow window;
   window.show();
   if (!QTest::qWaitForWindowExposed(&window)) return 1;
-  for (const Shot& shot : kShots) {
-    if (shot.menu != nullptr) {
-      auto* command = window.findChild<QAction*>(QString::fromLatin1(shot.menu));
-      if (command == nullptr) {
-        std::fprintf(stderr, "no menu command %s\n", shot.menu);
-        return 1;
-      }
-      command->trigger();
+  if (!Save(window, out, QStringLiteral("window.png"))) return 1;
+  // Every tool of the catalog, shown as its menu command shows it and calculated.
+  auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("SSTab2"));
+  for (const ToolDescription* tool : vapentis::Tools()) {
+    const ToolDescription* shower =
+        tool->shown_beside.empty() ? tool : vapentis::FindTool(tool->shown_beside);
+    if (!Trigger(window, vapentis::PageOf(*shower).menu_code)) return 1;
+    for (auto* page : window.findChildren<vapentis::TabPage*>()) {
+      if (page->tool() == tool) tabs->setCurrentWidget(page);
     }
-    for (const char* name : shot.presses) {
-      if (name == nullptr) continue;
-      auto* button = window.findChild<QAbstractButton*>(QString::fromLatin1(name));
-      if (button == nullptr) {
-        std::fprintf(stderr, "no button %s\n", name);
-        return 1;
-      }
+    for (const char* name : StartPresses(*tool)) {
+      QAbstractButton* button = Button(window, name);
+      if (button == nullptr) return 1;
       button->click();
     }
-    QTest::qWait(100);
-    const QString path = out.filePath(QString::fromLatin1(shot.file));
-    if (!window.grab().save(path)) return 1;
-    std::printf("%s\n", qPrintable(path));
+    const QString file = QStringLiteral("tab-%1.png").arg(vapentis::Utf8(tool->name));
+    if (!Save(window, out, file)) return 1;
   }
+  if (!Trigger(window, "HELP") || !Save(window, out, QStringLiteral("tab-help.png"))) return 1;
   // The calculation sheet after sizing, steam and pump were pressed: the dialog
   // as it opens, taken once it shows, then closed.
   QDialog* shown = nullptr;

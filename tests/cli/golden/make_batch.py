@@ -2,14 +2,19 @@
 """Writes the golden batch: requests of every tool with ordinary, extreme,
 out-of-range and malformed values, blank lines and lines that are no request.
 
-    make_batch.py                      rewrites batch_requests.jsonl (the same bytes each time)
+    make_batch.py --calc CALC          rewrites batch_requests.jsonl (the same bytes each time)
     make_batch.py --expect CALC        rewrites batch_records.jsonl and batch_summary.txt
                                        from what `CALC batch` prints for them
+
+The tools of the first golden batch keep the lines they were given; every other
+tool of the catalog, as `CALC describe` lists it, gets its own lines after them,
+so that a new tool is added to the batch by running this again.
 
 The test `golden_batch` holds every later build to the records. Rewrite them
 only on purpose, when a change of the output is meant, and say so in the commit.
 """
 import argparse
+import json
 import pathlib
 import random
 import subprocess
@@ -36,6 +41,7 @@ TEXTS = [
 ]
 VALUES = NUMBERS + TEXTS
 
+# The tools of the first golden batch, whose lines stay as they were written.
 TOOLS = {
     "sizing": ["throughput", "feed", "product", "application"],
     "steam": ["mode", "pressure", "temperature"],
@@ -138,13 +144,60 @@ def lines():
     return data
 
 
+def catalog(calc):
+    """Every tool of the catalog: its name, its inputs' keys and the choices of each."""
+    run = subprocess.run([calc, "describe"], capture_output=True, check=True)
+    tools = []
+    for tool in json.loads(run.stdout)["tools"]:
+        inputs = [i for i in tool["inputs"] if i["read"]]
+        tools.append((tool["name"], [i["key"] for i in inputs],
+                      {i["key"]: [c["key"] for c in i["choices"]] for i in inputs if i["choices"]},
+                      {i["key"]: i["read_when"] for i in inputs if i["read_when"]}))
+    return tools
+
+
+def later_lines(calc):
+    """Lines for each tool the first batch did not know, from its description alone."""
+    out = []
+    for name, keys, choices, read_when in catalog(calc):
+        if name in TOOLS:
+            continue
+        rng = random.Random("golden " + name)
+        tool = ("tool", f'"{name}"')
+        # Each value alone in each input, at the tool's other start texts.
+        for key in keys:
+            pool = [f'"{c}"' for c in choices[key]] + ['""', '"none"', "1"] if key in choices else VALUES
+            for value in pool:
+                pairs = [tool]
+                if key in read_when:
+                    pairs.append((read_when[key]["input"], f'"{read_when[key]["choice"]}"'))
+                pairs.append((key, value))
+                out.append(request(pairs))
+        # Mixed requests, now and then with an input the tool does not have.
+        for _ in range(120):
+            given = rng.sample(keys, rng.randint(0, len(keys)))
+            pairs = [(key, rng.choice([f'"{c}"' for c in choices[key]]) if key in choices
+                      else rng.choice(VALUES)) for key in given]
+            pairs.insert(rng.randint(0, len(pairs)), tool)
+            if rng.random() < 0.05:
+                pairs.append(("speed", rng.choice(VALUES)))
+            out.append(request(pairs))
+        out += [request([tool, (keys[0], "1"), (keys[0], "2")]), request([tool, (keys[0], "null")]),
+                request([tool, (keys[0], "[1]")]), request([tool, ("unknown", "1")])]
+    return [line.encode("utf-8") for line in out]
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--calc", metavar="CALC", help="vapentis-calc whose tools to cover")
     parser.add_argument("--expect", metavar="CALC", help="vapentis-calc whose records to keep")
     args = parser.parse_args()
     if args.expect is None:
-        REQUESTS.write_bytes(b"\n".join(lines()) + b"\n")
-        print(f"{REQUESTS.name}: {len(lines())} lines")
+        if args.calc is None:
+            parser.error("give --calc, whose `describe` lists the tools, or --expect")
+        requests = lines() + later_lines(args.calc)
+        REQUESTS.write_bytes(b"\n".join(requests) + b"\n")
+        print(f"{REQUESTS.name}: {len(requests)} lines")
         return 0
     with REQUESTS.open("rb") as requests:
         run = subprocess.run([args.expect, "batch"], stdin=requests, capture_output=True, check=False)
