@@ -30,6 +30,29 @@ volatile double gIf97PressureMpa = 0.1013;
 using vapentis::FluidState;
 using vapentis::SteamMode;
 
+// The start-up inputs of the steam and pipe tabs, each run in both of its modes.
+constexpr vapentis::SteamInputs kSteam{
+    .mode = SteamMode::Pressure, .pressure = "0.1013", .temperature = "100"};
+constexpr vapentis::PipeInputs kPipe{.state = FluidState::Steam,
+                                     .temperature = "100",
+                                     .flow = "5000",
+                                     .velocity = "22",
+                                     .density = "1000"};
+
+template <SteamMode kMode>
+void Steam() {
+  vapentis::SteamInputs in = kSteam;
+  in.mode = kMode;
+  benchmark::DoNotOptimize(vapentis::SteamPropertiesResult(in));
+}
+
+template <FluidState kState>
+void Pipe() {
+  vapentis::PipeInputs in = kPipe;
+  in.state = kState;
+  benchmark::DoNotOptimize(vapentis::PipeDiameterResult(in));
+}
+
 const Calculation kCalculations[] = {
     {"SizeEvaporator",
      [] {
@@ -38,32 +61,10 @@ const Calculation kCalculations[] = {
                                                           .product_concentration = "40",
                                                           .application = "蒸发结晶"}));
      }},
-    {"SteamPropertiesResult pressure",
-     [] {
-       benchmark::DoNotOptimize(vapentis::SteamPropertiesResult(
-           {.mode = SteamMode::Pressure, .pressure = "0.1013", .temperature = "100"}));
-     }},
-    {"SteamPropertiesResult temperature",
-     [] {
-       benchmark::DoNotOptimize(vapentis::SteamPropertiesResult(
-           {.mode = SteamMode::Temperature, .pressure = "0.1013", .temperature = "100"}));
-     }},
-    {"PipeDiameterResult steam",
-     [] {
-       benchmark::DoNotOptimize(vapentis::PipeDiameterResult({.state = FluidState::Steam,
-                                                              .temperature = "100",
-                                                              .flow = "5000",
-                                                              .velocity = "22",
-                                                              .density = "1000"}));
-     }},
-    {"PipeDiameterResult liquid",
-     [] {
-       benchmark::DoNotOptimize(vapentis::PipeDiameterResult({.state = FluidState::Liquid,
-                                                              .temperature = "100",
-                                                              .flow = "5000",
-                                                              .velocity = "22",
-                                                              .density = "1000"}));
-     }},
+    {"SteamPropertiesResult pressure", Steam<SteamMode::Pressure>},
+    {"SteamPropertiesResult temperature", Steam<SteamMode::Temperature>},
+    {"PipeDiameterResult steam", Pipe<FluidState::Steam>},
+    {"PipeDiameterResult liquid", Pipe<FluidState::Liquid>},
     {"PumpPower",
      [] {
        benchmark::DoNotOptimize(vapentis::PumpPower({.flow = "100",

@@ -19,15 +19,17 @@ struct Band {
 
 constexpr double kNoUpperBound = std::numeric_limits<double>::infinity();
 
-// The power estimate's experience factors. Below about 2.18 t/h of evaporation a
-// plant draws more per ton, so its main power takes the larger size factor.
-constexpr double kSmallPlantBelowTPerH = 2.1777;
-constexpr double kSmallPlantSizeFactor = 1.28;
-constexpr double kLargePlantSizeFactor = 0.9;
-// The main power's multiplier of the application's coefficient N, per t/h.
-constexpr double kMainPowerPerCoefficient = 2.5;
-// The auxiliary power's multiplier of the application's factor k, per t/h.
-constexpr double kAuxiliaryPowerPerFactor = 5;
+// The power estimate's experience factors, per t/h of evaporation: the main power is
+// N × 2.5 × the size factor, the auxiliary power k × 5. Below about 2.18 t/h a plant
+// draws more per ton, so its size factor is the larger.
+struct PowerFactors {
+  double small_plant_below_t_per_h = 2.1777;
+  double small_plant_size_factor = 1.28;
+  double large_plant_size_factor = 0.9;
+  double main_per_coefficient = 2.5;
+  double auxiliary_per_factor = 5;
+};
+constexpr PowerFactors kPower;
 // Where forced circulation gives way to falling film with forced circulation; W carries two
 // decimals, so 15.53 t/h stays below the first bound and 15.54 lies above the second.
 constexpr double kForcedCirculationBelowTPerH = 15.5321;
@@ -95,11 +97,11 @@ SizingResult SizeEvaporator(const SizingInputs& in) {
   const double n = app ? app->main_power_coefficient : 0;
   const double k = app ? app->auxiliary_power_factor : 0;
 
-  const double size_factor =
-      w < kSmallPlantBelowTPerH ? kSmallPlantSizeFactor : kLargePlantSizeFactor;
+  const double size_factor = w < kPower.small_plant_below_t_per_h ? kPower.small_plant_size_factor
+                                                                  : kPower.large_plant_size_factor;
   const double p =
-      RoundHalfEven(c.add(c.mul(c.mul(c.mul(w, n), kMainPowerPerCoefficient), size_factor),
-                          c.mul(c.mul(w, kAuxiliaryPowerPerFactor), k)),
+      RoundHalfEven(c.add(c.mul(c.mul(c.mul(w, n), kPower.main_per_coefficient), size_factor),
+                          c.mul(c.mul(w, kPower.auxiliary_per_factor), k)),
                     1);
   c.check();
   const double per_ton = RoundHalfEven(c.div(p, t), 1);

@@ -1,10 +1,11 @@
 // What TabPage refuses to build: a tool input that its table gives no control.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <stdexcept>
+#include <vector>
 
 #include "core/catalog/tool_catalog.h"
+#include "core/process/exchanger_tool.h"
 #include "gui/tabs/tool_pages.h"
 #include "gui/widgets/tab_page.h"
 
@@ -13,25 +14,7 @@ namespace {
 
 using enum ControlKind;
 
-ToolOutcome NoOutcome(const InputTexts& /*texts*/, char /*decimal_separator*/) { return {}; }
-
-constexpr std::array kRead = {
-    InputDescription{.key = "flow", .label = "流量", .unit = "", .start_text = "1"},
-    InputDescription{.key = "head", .label = "扬程", .unit = "", .start_text = "2"},
-};
-constexpr std::array kShown = {InputDescription{.key = "pitch", .label = "管中心距", .unit = ""}};
-
-constexpr ToolDescription kTool{
-    .name = "two",
-    .menu_caption = "两个输入",
-    .tab_caption = "两个输入",
-    .summary = "两个输入和一个参考值",
-    .basis = "无",
-    .inputs = kRead,
-    .shown_only = kShown,
-    .calculate = NoOutcome,
-};
-
+// The exchanger's three read inputs and its two boxes shown for reference.
 struct Table {
   const char* name;
   std::vector<ControlRow> rows;
@@ -39,27 +22,24 @@ struct Table {
 };
 
 TEST(TabPage, RefusesATableThatLeavesAnInputWithoutABox) {
+  const ControlRow area{Input, "A", {0, 0, 600, 300}, kAreaInput};
+  const ControlRow diameter{Input, "B", {0, 400, 600, 300}, kTubeDiameterInput};
+  const ControlRow length{Input, "C", {0, 800, 600, 300}, kTubeLengthInput};
+  const ControlRow arrangement{List, "D", {0, 1200, 600, 300}, kArrangementInput};
+  const ControlRow pitch{Input, "E", {0, 1600, 600, 300}, kPitchInput};
   const Table kTables[] = {
-      {"every input has a box",
-       {{Input, "A", {0, 0, 600, 300}, "flow"},
-        {Input, "B", {0, 400, 600, 300}, "head"},
-        {Input, "C", {0, 800, 600, 300}, "pitch"}},
-       true},
+      {"every input has a box", {area, diameter, length, arrangement, pitch}, true},
       {"a read input has only its label",
-       {{Input, "A", {0, 0, 600, 300}, "flow"},
-        {Label, "B", {0, 400, 600, 300}, "head"},
-        {Input, "C", {0, 800, 600, 300}, "pitch"}},
+       {area, diameter, {Label, "C", {0, 800, 600, 300}, kTubeLengthInput}, arrangement, pitch},
        false},
-      {"a box shown for reference is missing",
-       {{Input, "A", {0, 0, 600, 300}, "flow"}, {Input, "B", {0, 400, 600, 300}, "head"}},
-       false},
+      {"a box shown for reference is missing", {area, diameter, length, arrangement}, false},
   };
   for (const Table& t : kTables) {
     SCOPED_TRACE(t.name);
     if (t.built) {
-      EXPECT_NO_THROW(TabPage(&kTool, t.rows));
+      EXPECT_NO_THROW(TabPage(&ExchangerTool(), t.rows));
     } else {
-      EXPECT_THROW(TabPage(&kTool, t.rows), std::logic_error);
+      EXPECT_THROW(TabPage(&ExchangerTool(), t.rows), std::logic_error);
     }
   }
 }
