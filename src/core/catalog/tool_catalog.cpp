@@ -7,13 +7,15 @@
 #include "core/process/pipe_tool.h"
 #include "core/process/pump_tool.h"
 #include "core/process/steam_tool.h"
+#include "core/process/thermal_tool.h"
 #include "core/reference/channel_tool.h"
 
 namespace vapentis {
 
 std::span<const ToolDescription* const> Tools() {
-  static const std::array<const ToolDescription*, 6> tools = {
-      &SizingTool(), &SteamTool(), &PipeTool(), &PumpTool(), &ExchangerTool(), &ChannelTool(),
+  static const std::array<const ToolDescription*, 7> tools = {
+      &SizingTool(),    &SteamTool(),   &PipeTool(),    &PumpTool(),
+      &ExchangerTool(), &ChannelTool(), &ThermalTool(),
   };
   return tools;
 }

@@ -29,9 +29,9 @@ InputTexts StartTexts(const ToolDescription& tool) {
 
 bool IsTyped(const InputDescription& input) { return input.choices.empty() && input.list.empty(); }
 
-TEST(ToolCatalog, ListsTheSixToolsInMenuOrderAndFindsEachByName) {
-  const std::vector<std::string> kNames = {"sizing", "steam",     "pipe",
-                                           "pump",   "exchanger", "channel"};
+TEST(ToolCatalog, ListsTheSevenToolsInMenuOrderAndFindsEachByName) {
+  const std::vector<std::string> kNames = {"sizing",    "steam",   "pipe",   "pump",
+                                           "exchanger", "channel", "thermal"};
   ASSERT_EQ(Tools().size(), kNames.size());
   for (std::size_t i = 0; i < kNames.size(); ++i) {
     EXPECT_EQ(Tools()[i]->name, kNames[i]);
@@ -89,6 +89,18 @@ TEST(ToolCatalog, EveryInputHasAUniqueKeyACaptionAndAUsableStartText) {
         }
       }
     }
+  }
+}
+
+// A tab shown beside another's needs that tool's menu command to reach it.
+TEST(ToolCatalog, AToolShownBesideAnotherNamesOneWithAMenuCommandOfItsOwn) {
+  for (const ToolDescription* tool : Tools()) {
+    if (tool->shown_beside.empty()) continue;
+    SCOPED_TRACE(tool->name);
+    const ToolDescription* host = FindTool(tool->shown_beside);
+    ASSERT_NE(host, nullptr);
+    EXPECT_NE(host, tool);
+    EXPECT_TRUE(host->shown_beside.empty());
   }
 }
 
