@@ -5,6 +5,7 @@
 #include "core/process/pipe_tool.h"
 #include "core/process/pump_tool.h"
 #include "core/process/steam_tool.h"
+#include "core/process/thermal_tool.h"
 #include "core/reference/channel_tool.h"
 
 namespace vapentis {
@@ -12,7 +13,8 @@ namespace vapentis {
 std::span<const ToolDescription* const> Tools() {
   // In the order of the menu; a tool shown beside another's tab comes where it reads best.
   static const ToolDescription* const tools[] = {
-      &SizingTool(), &SteamTool(), &PipeTool(), &PumpTool(), &ExchangerTool(), &ChannelTool(),
+      &SizingTool(),    &SteamTool(),   &PipeTool(),    &PumpTool(),
+      &ExchangerTool(), &ChannelTool(), &ThermalTool(),
   };
   return tools;
 }

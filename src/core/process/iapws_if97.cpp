@@ -294,6 +294,33 @@ VolumeEnthalpy Region2VolumeEnthalpy(double p_mpa, double t_k) {
           rt * tau * (o.t + r.t)};
 }
 
+// f(T) and f'(T).
+struct ValueAndSlope {
+  double f, slope;
+};
+
+// The root of an increasing f between low and high, by Newton's method kept inside the bracket
+// the iterates narrow, with a halving wherever a step would leave it. Newton's step shrinks
+// quadratically near the root, so once it is below the tolerance the temperature is far closer
+// than that.
+
+template <class F>
+double IncreasingRoot(F at, double low, double high) {
+  constexpr double kStepToleranceK = 1e-10;
+  constexpr int kMostSteps = 200;  // halvings alone narrow 1000 K to 1e-10 K in 44
+  double t = low;
+  for (int step = 0; step < kMostSteps; ++step) {
+    const auto [f, slope] = at(t);
+    if (f == 0) return t;
+    (f < 0 ? low : high) = t;
+    double next = t - f / slope;
+    if (!(next > low && next < high)) next = low + (high - low) / 2;
+    if (std::abs(next - t) <= kStepToleranceK || high - low <= kStepToleranceK) return next;
+    t = next;
+  }
+  return t;
+}
+
 Saturation SaturatedAt(double p_mpa, double t_k) {
   const VolumeEnthalpy liquid = Region1VolumeEnthalpy(p_mpa, t_k);
   const VolumeEnthalpy vapour = Region2VolumeEnthalpy(p_mpa, t_k);
@@ -337,6 +364,25 @@ State Region2(double p_mpa, double t_k) {
   state.w = std::sqrt(rt * kJoulesPerKilojoule * (1 + 2 * pgr + pgr * pgr) /
                       ((1 - pi * pi * r.pp) + a * a / (tau * tau * gtt)));
   return state;
+}
+
+double Region2TemperatureAtEntropy(double p_mpa, double s, double t_low_k, double t_high_k) {
+  // ds/dT = cp / T at a fixed pressure.
+  return IncreasingRoot(
+      [&](double t) {
+        const State state = Region2(p_mpa, t);
+        return ValueAndSlope{state.s - s, state.cp / t};
+      },
+      t_low_k, t_high_k);
+}
+
+double Region2TemperatureAtEnthalpy(double p_mpa, double h, double t_low_k, double t_high_k) {
+  return IncreasingRoot(
+      [&](double t) {
+        const State state = Region2(p_mpa, t);
+        return ValueAndSlope{state.h - h, state.cp};
+      },
+      t_low_k, t_high_k);
 }
 
 double SaturationPressure(double t_k) {

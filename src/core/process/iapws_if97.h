@@ -17,6 +17,13 @@ struct State {
 State Region1(double p_mpa, double t_k);
 State Region2(double p_mpa, double t_k);
 
+// The temperature (K) at which region 2 at p_mpa has the entropy s (kJ/(kg K)) or the enthalpy
+// h (kJ/kg), between t_low_k and t_high_k, to well within 1e-9 K. Both rise with the temperature
+// at a fixed pressure, so the ends must hold the value between their own; a value outside gives
+// the nearer end. Neither checks the range.
+double Region2TemperatureAtEntropy(double p_mpa, double s, double t_low_k, double t_high_k);
+double Region2TemperatureAtEnthalpy(double p_mpa, double h, double t_low_k, double t_high_k);
+
 // The saturation line of region 4, 273.15–647.096 K; neither checks the range.
 double SaturationPressure(double t_k);       // MPa
 double SaturationTemperature(double p_mpa);  // K

@@ -102,6 +102,18 @@ TEST(ToolCatalog, EveryInputHasAUniqueKeyACaptionAndAUsableStartText) {
   }
 }
 
+// A tab shown beside another's needs that tool's menu command to reach it.
+TEST(ToolCatalog, AToolShownBesideAnotherNamesOneWithAMenuCommandOfItsOwn) {
+  for (const ToolDescription* tool : Tools()) {
+    if (tool->shown_beside.empty()) continue;
+    SCOPED_TRACE(tool->name);
+    const ToolDescription* host = FindTool(tool->shown_beside);
+    ASSERT_NE(host, nullptr);
+    EXPECT_NE(host, tool);
+    EXPECT_TRUE(host->shown_beside.empty());
+  }
+}
+
 // Where the figures hold lies where the value makes sense, one stretch after
 // another, and what is promised there is said.
 TEST(ToolCatalog, AccurateStretchesLieInOrderInsideTheValidRange) {

@@ -24,6 +24,7 @@ const ToolTexts kTools[] = {
     {"sizing", "MVR蒸发器选型", "MVR选型"},      {"steam", "低压饱和蒸汽性质", "低压饱和蒸汽"},
     {"pipe", "流体管径计算", "流体管径"},        {"pump", "离心泵功率", "离心泵"},
     {"exchanger", "管壳式换热器", "管壳换热器"}, {"channel", "国标槽钢查询", "国标槽钢"},
+    {"thermal", "MVR热力核算", "热力核算"},
 };
 
 struct InputWords {
@@ -59,6 +60,13 @@ const InputWords kInputs[] = {
     {"channel", "designation", "选择槽钢规格", "20a",
      "20a 5 6.3 8 10 12 14a 14b 16a 16b 18a 18b 20b 22a 22b 25a 25b 25c 28a 28b 28c 32a 32b 32c "
      "36a 36b 36c 40a 40b 40c"},
+    {"thermal", "evaporation", "蒸发量", "3.75"},
+    {"thermal", "vapour_temperature", "二次蒸汽温度", "70"},
+    {"thermal", "boiling_point_rise", "沸点升高", "3"},
+    {"thermal", "heater_difference", "传热温差", "6"},
+    {"thermal", "isentropic_efficiency", "压缩机等熵效率", "0.8"},
+    {"thermal", "drive_efficiency", "电机及传动效率", "0.95"},
+    {"thermal", "heat_transfer_coefficient", "总传热系数", "1800"},
 };
 
 // The calculation sheet's running cost: its caption and its four boxes.
@@ -104,6 +112,11 @@ const BesideTexts kBeside[] = {
     {"sizing", "throughput", "（吨/小时）", nullptr},
     {"sizing", "feed", "（%）", nullptr},
     {"sizing", "product", "（%）", nullptr},
+    {"thermal", "evaporation", "（吨/小时）", nullptr},
+    {"thermal", "vapour_temperature", "（℃）", nullptr},
+    {"thermal", "boiling_point_rise", "（K）", nullptr},
+    {"thermal", "heater_difference", "（K）", nullptr},
+    {"thermal", "heat_transfer_coefficient", "（W/m2·K）", nullptr},
     {"pipe", "velocity", nullptr, "蒸汽流速一般在20~40m/s之间，液体一般在1~2.5m/s之间。"},
 };
 

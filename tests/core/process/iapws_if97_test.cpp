@@ -84,6 +84,36 @@ TEST(If97Region2, AgreesWithTheVerificationTable) {
   }
 }
 
+struct InverseRow {
+  const char* name;
+  double p_mpa, t_k;     // the state whose entropy or enthalpy is given
+  double low_k, high_k;  // the bracket searched
+  double expected_k;     // t_k, or the bracket's nearer end when t_k lies outside it
+};
+
+// The temperatures found from region 2's entropy and enthalpy give those back, to 1e-9 K,
+// from the saturation line to 1073.15 K and at both ends of the pressures.
+TEST(If97Region2, FindsTheTemperatureOfAnEntropyOrAnEnthalpy) {
+  const InverseRow kRows[] = {
+      {"0.0035 MPa, 300 K", 0.0035, 300, 299.9, 1073.15, 300},
+      {"0.0035 MPa, 1073.15 K", 0.0035, 1073.15, 300, 1073.15, 1073.15},
+      {"45.5 kPa, 387 K", 0.0455, 387.22, 352.15, 1073.15, 387.22},
+      {"1 MPa, 700 K", 1, 700, 453.1, 1073.15, 700},
+      {"16.5 MPa, just above the line", 16.5, 623.1, 623.0, 1073.15, 623.1},
+      {"16.5 MPa, 900 K", 16.5, 900, 623.1, 1073.15, 900},
+      {"below the bracket: its low end", 0.1, 400, 450, 1073.15, 450},
+      {"above the bracket: its high end", 0.1, 1000, 450, 800, 800},
+  };
+  for (const InverseRow& row : kRows) {
+    SCOPED_TRACE(row.name);
+    const State state = Region2(row.p_mpa, row.t_k);
+    EXPECT_NEAR(Region2TemperatureAtEntropy(row.p_mpa, state.s, row.low_k, row.high_k),
+                row.expected_k, 1e-9);
+    EXPECT_NEAR(Region2TemperatureAtEnthalpy(row.p_mpa, state.h, row.low_k, row.high_k),
+                row.expected_k, 1e-9);
+  }
+}
+
 struct LineRow {
   const char* name;
   double given;
