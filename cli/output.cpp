@@ -311,7 +311,8 @@ void WriteTexts(JsonWriter& json,
   }
 }
 
-// {"low": …, "high": …}, under `key` unless it is empty; null for an open end.
+// {"low": …, "high": …}, under `key` unless it is empty; null for an unbounded end,
+// and "low_open": true where the low end itself is left out.
 void WriteRange(JsonWriter& json, std::string_view key, const Range& range) {
   if (!key.empty()) json.Key(key);
   json.BeginObject();
@@ -319,6 +320,10 @@ void WriteRange(JsonWriter& json, std::string_view key, const Range& range) {
   json.Number(range.low);
   json.Key("high");
   json.Number(range.high);
+  if (range.low_open) {
+    json.Key("low_open");
+    json.Bool(true);
+  }
   json.EndObject();
 }
 
@@ -335,6 +340,11 @@ void WriteInput(JsonWriter& json, const InputDescription& input, bool read) {
   json.Bool(read);
   WriteRange(json, "valid", input.valid);
   WriteTexts(json, {{"valid_note", input.valid_note}});
+  // Only the inputs that state where a plant usually runs have these.
+  if (!input.usual.Unbounded()) {
+    WriteRange(json, "usual", input.usual);
+    WriteTexts(json, {{"usual_note", input.usual_note}});
+  }
   json.Key("accurate");
   json.BeginArray();
   for (const Range& range : input.accurate) WriteRange(json, {}, range);

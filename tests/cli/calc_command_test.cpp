@@ -416,9 +416,7 @@ const UsageCase kUsageCases[] = {
     {"no subcommand",
      {},
      "子命令:",
-     "vapentis-"
-     "calc：用法错误：请给出子命令：sizing、steam、pipe、pump、exchanger、channel、describe、batc"
-     "h"},
+     "vapentis-calc：用法错误：请给出子命令：sizing、steam、"},
     {"unknown subcommand",
      {"sizeing"},
      "子命令:",

@@ -168,22 +168,14 @@ class ClaimError(Exception):
     pass
 
 
-# Tools whose stretches say where a plant of the kind runs, not how far a figure strays from
-# a reference: the MVR heat check's figures are IAPWS-IF97's own at any input
-# (tests/accuracy/thermal_sweep_test.py), so nothing here could measure a stretch of it.
-PLANT_RANGE_TOOLS = frozenset({"thermal"})
-
-
 def declared_claims(description):
     """Every declared `accurate` range, with what its phrase promises; an input
     may declare several stretches. Fails on one that nothing here measures or
     whose phrase states no percentage or names no figure measured, since its
-    truth could not be checked; a tool of PLANT_RANGE_TOOLS claims nothing."""
+    truth could not be checked."""
     subjects = {(s.tool, s.input): s for s in SUBJECTS}
     claims = []
     for tool in description["tools"]:
-        if tool["name"] in PLANT_RANGE_TOOLS:
-            continue
         for given in tool["inputs"]:
             for stretch in given["accurate"]:
                 claims.append(declared_claim(subjects, tool, given, stretch))

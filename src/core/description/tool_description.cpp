@@ -94,6 +94,9 @@ std::string InputHint(const InputDescription& input, std::string_view separator)
   if (!input.valid.Unbounded()) {
     AddClause(text, "有效范围：" + RangeText(input.valid, input.unit), separator);
   }
+  if (!input.usual.Unbounded()) {
+    AddClause(text, "常见范围：" + RangeText(input.usual, input.unit), separator);
+  }
   return text;
 }
 
@@ -106,7 +109,10 @@ std::string RangeText(const Range& range, std::string_view unit) {
   const bool low = range.low != -std::numeric_limits<double>::infinity();
   const bool high = range.high != std::numeric_limits<double>::infinity();
   std::string text;
-  if (low && high) {
+  if (range.low_open && low) {
+    text = "大于" + NumberText(range.low);
+    if (high) text += "且不超过" + NumberText(range.high);
+  } else if (low && high) {
     text = NumberText(range.low) + "~" + NumberText(range.high);
   } else if (high) {
     text = "不超过" + NumberText(range.high);
@@ -141,7 +147,7 @@ std::vector<std::string> RangeWarnings(const InputTexts& texts, char decimal_sep
   const std::span<const std::string> in_order = texts.InOrder();
   for (std::size_t i = 0; i < inputs.size(); ++i) {
     const InputDescription& input = inputs[i];
-    if (input.valid.Unbounded() && input.accurate.empty()) continue;
+    if (input.valid.Unbounded() && input.usual.Unbounded() && input.accurate.empty()) continue;
     if (!IsRead(input, texts)) continue;
     const std::string& text = in_order[i];
     // A text that is no number gives none: the calculation reports it.
@@ -152,6 +158,10 @@ std::vector<std::string> RangeWarnings(const InputTexts& texts, char decimal_sep
       warnings.push_back(Caption(input) + "为" + text + "，超出有效范围（" +
                          RangeText(input.valid, input.unit) + "）：" +
                          std::string(input.valid_note));
+    } else if (!input.usual.Contains(value)) {
+      warnings.push_back(Caption(input) + "为" + text + "，超出常见范围（" +
+                         RangeText(input.usual, input.unit) + "）：" +
+                         std::string(input.usual_note));
     } else if (!KeepsAccuracy(input, value)) {
       warnings.push_back(Caption(input) + "为" + text + "，在" +
                          RangeText(input.accurate, input.unit) + "以外，" +

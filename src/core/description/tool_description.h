@@ -13,12 +13,14 @@
 
 namespace vapentis {
 
-// Values from low to high, both included; an open end is infinite.
+// Values from low to high, both included unless `low_open` leaves the low end
+// out ("above zero"); an unbounded end is infinite.
 struct Range {
   double low = -std::numeric_limits<double>::infinity();
   double high = std::numeric_limits<double>::infinity();
+  bool low_open = false;
 
-  constexpr bool Contains(double x) const { return x >= low && x <= high; }
+  constexpr bool Contains(double x) const { return (low_open ? x > low : x >= low) && x <= high; }
   constexpr bool Unbounded() const {
     return low == -std::numeric_limits<double>::infinity() &&
            high == std::numeric_limits<double>::infinity();
@@ -50,6 +52,10 @@ struct InputDescription {
   std::string_view hint = {};  // what the value means, in a sentence
   Range valid = {};            // where the value makes physical sense
   std::string_view valid_note = {};  // why values outside `valid` make none, in a phrase
+  // Where the value lies in the plants the tool serves; outside it the figures are
+  // still right, and only a warning asks to check the value.
+  Range usual = {};
+  std::string_view usual_note = {};  // what lies outside `usual`, in a phrase
   // Where the figures keep the accuracy `accuracy` states: one or more stretches.
   std::span<const Range> accurate = {};
   std::string_view accuracy = {};               // what holds inside `accurate`, in a phrase
@@ -165,8 +171,9 @@ bool KeepsAccuracy(const InputDescription& input, double value);
 bool IsRead(const InputDescription& input, const InputTexts& texts);
 
 // One message for each read input whose number lies outside its valid range,
-// or else outside the range where its figures keep their accuracy. Texts that
-// are no number give none: the calculation reports them.
+// or else outside its usual range, or else outside the range where its figures
+// keep their accuracy. Texts that are no number give none: the calculation
+// reports them.
 std::vector<std::string> RangeWarnings(const InputTexts& texts, char decimal_separator = '.');
 
 }  // namespace vapentis

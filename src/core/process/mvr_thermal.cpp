@@ -131,9 +131,7 @@ ThermalResult MvrThermalCheck(const ThermalInputs& in) {
   x.shaft_power_kw = c.mul(m_kg_per_s, work);
   x.motor_power_kw = c.div(x.shaft_power_kw, v.eta_m);
   c.check();
-  // Per tonne from the work per kilogram, which is Pe / W, and stays exact for an evaporation so
-  // small that its flow and powers underflow.
-  x.specific_energy_kwh_per_t = c.div(c.div(work, v.eta_m), kTonnesPerHourPerKilogramPerSecond);
+  x.specific_energy_kwh_per_t = c.div(x.motor_power_kw, v.w_t_per_h);
   c.check();
 
   const double h_vapour = if97::Region2(p2, tc_k).h;
@@ -144,9 +142,8 @@ ThermalResult MvrThermalCheck(const ThermalInputs& in) {
   c.check();
   x.heater_duty_kw = c.mul(m_kg_per_s, st.discharge_enthalpy_kj_per_kg - h_liquid);
   c.check();
-  // Scaled to watts last, so that a duty near the largest double still gives its area.
   x.heater_area_m2 =
-      c.mul(c.div(x.heater_duty_kw, c.mul(v.u_w_per_m2_k, v.dt_k)), kWattsPerKilowatt);
+      c.div(c.mul(x.heater_duty_kw, kWattsPerKilowatt), c.mul(v.u_w_per_m2_k, v.dt_k));
   c.check();
   x.suction_volume_m3_per_h = c.mul(c.mul(m_kg_per_s, suction.v), kSecondsPerHour);
   c.check();

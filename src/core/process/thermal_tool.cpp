@@ -1,7 +1,6 @@
 #include "core/process/thermal_tool.h"
 
 #include <array>
-#include <limits>
 #include <utility>
 
 #include "core/process/mvr_thermal.h"
@@ -10,18 +9,10 @@ namespace vapentis {
 
 namespace {
 
-// The closed range's nearest end to "above zero": every positive double lies in it.
-constexpr double kAboveZero = std::numeric_limits<double>::denorm_min();
-
-constexpr std::string_view kConventionalPlant = "核算结果适用于常规MVR装置";
-
-constexpr std::array kAccurateEvaporation = {Range{0.1, 200}};
-constexpr std::array kAccurateVapourTemperature = {Range{40, 110}};
-constexpr std::array kAccurateBoilingPointRise = {Range{0, 15}};
-constexpr std::array kAccurateHeaterDifference = {Range{3, 15}};
-constexpr std::array kAccurateIsentropicEfficiency = {Range{0.6, 0.9}};
-constexpr std::array kAccurateDriveEfficiency = {Range{0.85, 0.98}};
-constexpr std::array kAccurateHeatTransferCoefficient = {Range{300, 4000}};
+// The figures are IAPWS-IF97's own over the whole domain; outside these ranges a
+// conventional plant seldom runs, so the value is worth a second look.
+constexpr std::string_view kUnusualForAPlant = "常规MVR装置很少在此范围以外运行，请核对";
+constexpr Range kAboveZero{.low = 0, .low_open = true};
 
 constexpr std::array kInputs = {
     InputDescription{
@@ -30,10 +21,10 @@ constexpr std::array kInputs = {
         .unit = "吨/小时",
         .start_text = "3.75",
         .hint = "每小时蒸发的水量；单套MVR装置多在0.1~200吨/小时之间",
-        .valid = {kAboveZero},
+        .valid = kAboveZero,
         .valid_note = kEvaporationNote,
-        .accurate = kAccurateEvaporation,
-        .accuracy = kConventionalPlant,
+        .usual = {0.1, 200},
+        .usual_note = kUnusualForAPlant,
     },
     InputDescription{
         .key = kVapourTemperatureInput,
@@ -44,8 +35,8 @@ constexpr std::array kInputs = {
                 "压缩机过于庞大",
         .valid = {0.01, 350},
         .valid_note = kVapourTemperatureNote,
-        .accurate = kAccurateVapourTemperature,
-        .accuracy = kConventionalPlant,
+        .usual = {40, 110},
+        .usual_note = kUnusualForAPlant,
     },
     InputDescription{
         .key = kBoilingPointRiseInput,
@@ -55,8 +46,8 @@ constexpr std::array kInputs = {
         .hint = "物料沸点比同压下水的沸点高出的温度；超过15K时压缩机温升过大，MVR难以经济运行",
         .valid = {0},
         .valid_note = kBoilingPointRiseNote,
-        .accurate = kAccurateBoilingPointRise,
-        .accuracy = kConventionalPlant,
+        .usual = {0, 15},
+        .usual_note = kUnusualForAPlant,
     },
     InputDescription{
         .key = kHeaterDifferenceInput,
@@ -64,10 +55,10 @@ constexpr std::array kInputs = {
         .unit = "K",
         .start_text = "6",
         .hint = "加热器冷凝温度与物料沸点之差；一般取3~15K，温差小则面积大，温差大则电耗高",
-        .valid = {kAboveZero},
+        .valid = kAboveZero,
         .valid_note = kHeaterDifferenceNote,
-        .accurate = kAccurateHeaterDifference,
-        .accuracy = kConventionalPlant,
+        .usual = {3, 15},
+        .usual_note = kUnusualForAPlant,
     },
     InputDescription{
         .key = kIsentropicEfficiencyInput,
@@ -75,10 +66,10 @@ constexpr std::array kInputs = {
         .unit = "",
         .start_text = "0.8",
         .hint = "小数，0.8 即 80%；离心风机一般为0.6~0.9",
-        .valid = {kAboveZero, 1},
+        .valid = {.low = 0, .high = 1, .low_open = true},
         .valid_note = kIsentropicEfficiencyNote,
-        .accurate = kAccurateIsentropicEfficiency,
-        .accuracy = kConventionalPlant,
+        .usual = {0.6, 0.9},
+        .usual_note = kUnusualForAPlant,
     },
     InputDescription{
         .key = kDriveEfficiencyInput,
@@ -86,10 +77,10 @@ constexpr std::array kInputs = {
         .unit = "",
         .start_text = "0.95",
         .hint = "电机、变频器和传动的总效率，小数；一般为0.85~0.98",
-        .valid = {kAboveZero, 1},
+        .valid = {.low = 0, .high = 1, .low_open = true},
         .valid_note = kDriveEfficiencyNote,
-        .accurate = kAccurateDriveEfficiency,
-        .accuracy = kConventionalPlant,
+        .usual = {0.85, 0.98},
+        .usual_note = kUnusualForAPlant,
     },
     InputDescription{
         .key = kHeatTransferCoefficientInput,
@@ -98,10 +89,10 @@ constexpr std::array kInputs = {
         .start_text = "1800",
         .hint =
             "加热器以换热面积计的总传热系数；蒸发器一般为300~4000W/m2·K，黏稠或易结垢的物料取低值",
-        .valid = {kAboveZero},
+        .valid = kAboveZero,
         .valid_note = kHeatTransferCoefficientNote,
-        .accurate = kAccurateHeatTransferCoefficient,
-        .accuracy = kConventionalPlant,
+        .usual = {300, 4000},
+        .usual_note = kUnusualForAPlant,
     },
 };
 

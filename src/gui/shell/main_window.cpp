@@ -19,6 +19,8 @@
 #include "core/catalog/maker_info.h"
 #include "core/catalog/program_info.h"
 #include "core/catalog/tool_catalog.h"
+#include "core/description/presenter.h"
+#include "core/numeric/numeric.h"
 #include "gui/dialogs/sheet_dialog.h"
 #include "gui/shell/help_tab.h"
 #include "gui/tabs/tool_pages.h"
@@ -26,6 +28,7 @@
 #include "gui/widgets/metrics.h"
 #include "gui/widgets/picture.h"
 #include "gui/widgets/qt_text.h"
+#include "gui/widgets/result_box.h"
 
 namespace vapentis {
 
@@ -165,6 +168,18 @@ void MainWindow::buildTabs(QWidget* client) {
   add(help_, "帮助");
   add_tools(true);
   tabs_->setCurrentIndex(0);
+  // Where a command shows tabs beside its own, the tab the user picks takes the cursor.
+  connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+    if (auto* page = qobject_cast<TabPage*>(tabs_->widget(index)); page && tabs_->isVisible()) {
+      page->focusFirstInput();
+    }
+  });
+  for (const auto& [tool, page] : tool_pages_) {
+    connect(page, &TabPage::answered, this,
+            [this, tool](const char* button, const Presented& presented) {
+              handOn(tool, button, presented);
+            });
+  }
 
   // One tab shows at a time, so the tab bar's far end has room for the sheet.
   auto* sheet = new QPushButton(QStringLiteral("计算书…"), tabs_);
@@ -221,6 +236,25 @@ void MainWindow::showToolTabs(const ToolDescription* tool) {
   for (const ToolDescription* other : Tools()) {
     if (other->shown_beside == tool->name)
       tabs_->setTabVisible(tabs_->indexOf(tool_pages_.at(other)), true);
+  }
+}
+
+void MainWindow::handOn(const ToolDescription* tool, const char* button,
+                        const Presented& presented) {
+  if (!presented.Succeeded() || !presented.outcome) return;
+  for (const HandOn& hand_on : HandOns()) {
+    if (&hand_on.from() != tool || std::string_view(hand_on.button) != button) continue;
+    for (const Figure& figure : presented.outcome->figures) {
+      if (figure.name != hand_on.figure) continue;
+      const ToolDescription& to = hand_on.to();
+      TabPage* page = tool_pages_.at(&to);
+      page->setInputText(hand_on.input, Utf8(NumberText(figure.value, LocaleDecimalSeparator())));
+      if (hand_on.show_and_calculate) {
+        showToolTabs(to.shown_beside.empty() ? &to : FindTool(to.shown_beside));
+        tabs_->setCurrentWidget(page);
+        page->pressCalculate();
+      }
+    }
   }
 }
 

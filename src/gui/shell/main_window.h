@@ -13,6 +13,7 @@ class QTabWidget;
 namespace vapentis {
 
 class HelpTab;
+struct Presented;
 class SheetDialog;
 class TabPage;
 struct ToolDescription;
@@ -43,6 +44,8 @@ class MainWindow : public QMainWindow {
   void buildTabs(QWidget* client);
   // Shows the tool's tab, current, and the tabs shown beside it.
   void showToolTabs(const ToolDescription* tool);
+  // Hands the figures of a press of `button` on `tool`'s page on, where a hand-on says so.
+  void handOn(const ToolDescription* tool, const char* button, const Presented& presented);
 
   QTabWidget* tabs_ = nullptr;
   std::map<const ToolDescription*, TabPage*> tool_pages_;

@@ -12,11 +12,13 @@ extern const ToolPage kPipePage;
 extern const ToolPage kPumpPage;
 extern const ToolPage kExchangerPage;
 extern const ToolPage kChannelPage;
+extern const ToolPage kThermalPage;
 
 namespace {
 
 const ToolPage* const kPages[] = {
-    &kSizingPage, &kSteamPage, &kPipePage, &kPumpPage, &kExchangerPage, &kChannelPage,
+    &kSizingPage,    &kSteamPage,   &kPipePage,    &kPumpPage,
+    &kExchangerPage, &kChannelPage, &kThermalPage,
 };
 
 }  // namespace
@@ -26,6 +28,14 @@ const ToolPage& PageOf(const ToolDescription& tool) {
     if (&page->tool() == &tool) return *page;
   }
   throw std::logic_error("no page for the tool " + std::string(tool.name));
+}
+
+std::vector<HandOn> HandOns() {
+  std::vector<HandOn> hand_ons;
+  for (const ToolPage* page : kPages) {
+    hand_ons.insert(hand_ons.end(), page->hand_ons.begin(), page->hand_ons.end());
+  }
+  return hand_ons;
 }
 
 std::unique_ptr<TabPage> MakePage(const ToolDescription& tool) {

@@ -214,6 +214,7 @@ QWidget* TabPage::build(const ControlRow& row) {
       break;
     }
     case ControlKind::CalculateButton:
+    case ControlKind::HandOnButton:
     case ControlKind::ExitButton: {
       const bool exit_caption = row.kind == ControlKind::ExitButton && row.text.empty();
       auto* button =
@@ -221,7 +222,9 @@ QWidget* TabPage::build(const ControlRow& row) {
       button->setAutoDefault(false);
       if (row.kind == ControlKind::CalculateButton) {
         calculate_ = button;
-        connect(button, &QPushButton::clicked, this, &TabPage::calculate);
+        connect(button, &QPushButton::clicked, this, [this, &row] { press(row.name); });
+      } else if (row.kind == ControlKind::HandOnButton) {
+        connect(button, &QPushButton::clicked, this, [this, &row] { press(row.name); });
       } else {
         connect(button, &QPushButton::clicked, this, &TabPage::exitRequested);
       }
@@ -288,6 +291,7 @@ void TabPage::nameForScreenReaders(const ControlRow& row, QWidget* widget) const
       description = widget->toolTip().section(QLatin1Char('\n'), 0, 0);
       break;
     case ControlKind::CalculateButton:
+    case ControlKind::HandOnButton:
       name = static_cast<QAbstractButton*>(widget)->text();
       description = tool_ != nullptr ? Utf8(tool_->summary) : QString();
       break;
@@ -368,9 +372,19 @@ QLineEdit* TabPage::boxOf(std::string_view key) const {
   return nullptr;
 }
 
-void TabPage::calculate() {
+void TabPage::press(const char* button) {
   emit used();
-  present(Present(inputTexts(), LocaleDecimalSeparator()));
+  const Presented presented = Present(inputTexts(), LocaleDecimalSeparator());
+  present(presented);
+  emit answered(button, presented);
+}
+
+void TabPage::setInputText(std::string_view key, const QString& text) {
+  if (QLineEdit* box = boxOf(key)) box->setText(text);
+}
+
+void TabPage::pressCalculate() {
+  if (calculate_ != nullptr) calculate_->click();
 }
 
 void TabPage::present(const Presented& presented) {

@@ -31,6 +31,8 @@ enum class ControlKind {
   CheckBox,         // ticks the choice `text` of `input`
   OptionButton,     // chooses the choice `text` of `input`; one of a group
   CalculateButton,  // caption `text`; pressing it, or Enter in a box, calculates
+  HandOnButton,     // caption `text`; calculates as the calculate button does, and the
+                    // window hands a figure of a success on to another tool's tab
   ExitButton,       // caption `text`, else "退出"; asks the window to hide the tools
   ResultBox,        // the multi-line box the result lines replace
   Picture,          // the SVG resource `text`, drawn at the size of `place`
@@ -58,6 +60,11 @@ class TabPage : public QWidget {
   // text selected, so that typing replaces it.
   void focusFirstInput();
 
+  // Sets the text of the input's box, as another tab hands a figure on.
+  void setInputText(std::string_view key, const QString& text);
+  // Presses the calculate button, as the user would.
+  void pressCalculate();
+
   // The tool the page shows; nullptr for a page without one.
   const ToolDescription* tool() const { return tool_; }
   // The texts of the tool's inputs as the page holds them now.
@@ -68,6 +75,8 @@ class TabPage : public QWidget {
   void exitRequested();
   // The user asked for the tool's figures: pressed its calculate button, or picked a size.
   void used();
+  // A calculating button was pressed and the press gave this record.
+  void answered(const char* button, const Presented& presented);
   // The user asked for the calculation sheet from the result box's menu.
   void sheetRequested();
 
@@ -79,8 +88,9 @@ class TabPage : public QWidget {
   }
 
   // Reads every input of the tool, runs its calculation and writes the result
-  // box, or shows the failure and leaves the result box as it was.
-  void calculate();
+  // box, or shows the failure and leaves the result box as it was; then reports
+  // the press of the calculating button `button`.
+  void press(const char* button);
   // Writes the lines of a calculated press into the result box, or reports
   // why there are none, leaving the box as it was.
   void present(const Presented& presented);

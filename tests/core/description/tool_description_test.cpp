@@ -32,8 +32,23 @@ TEST(RangeText, WritesEachKindOfRangeWithItsUnit) {
       {"no unit", {0, 1}, "", "0~1"},
       {"no end", {}, "m", "m"},
       {"fifteen digits at most", {0.1 + 0.2, 1}, "", "0.3~1"},
+      {"above the lower end", {.low = 0, .low_open = true}, "K", "大于0K"},
+      {"above the lower end, up to the upper",
+       {.low = 0, .high = 1, .low_open = true},
+       "",
+       "大于0且不超过1"},
   };
   for (const Case& c : kCases) EXPECT_EQ(RangeText(c.range, c.unit), c.expected) << c.name;
+}
+
+TEST(Range, LeavesOutAnOpenLowerEndAndKeepsAClosedOne) {
+  constexpr Range kAboveZero{.low = 0, .high = 1, .low_open = true};
+  constexpr Range kFromZero{0, 1};
+  EXPECT_FALSE(kAboveZero.Contains(0));
+  EXPECT_TRUE(kAboveZero.Contains(4.9e-324));
+  EXPECT_TRUE(kAboveZero.Contains(1));
+  EXPECT_TRUE(kFromZero.Contains(0));
+  EXPECT_FALSE(kAboveZero.Unbounded());
 }
 
 TEST(RangeText, JoinsSeveralStretchesWithAnEnumerationComma) {
@@ -77,6 +92,8 @@ constexpr std::array kInputs = {
         .hint = "绝对压力",
         .valid = {0},
         .valid_note = "压力不能为负",
+        .usual = {0.5, 5},
+        .usual_note = "多在0.5~5MPa之间",
         .read_when = {"mode", "b"},
     },
     InputDescription{.key = "count", .label = "数量", .unit = "条", .start_text = "1"},
@@ -116,7 +133,7 @@ TEST(InputHint, SaysMeaningUnitAccuracyAndValidRangeOneClauseEach) {
   EXPECT_EQ(InputHint(kInputs[1], "\n"),
             "蒸汽的温度。\n单位：℃\n相差不超过2%的范围：55~105℃、126~165℃\n"
             "有效范围：0.01~373.946℃");
-  EXPECT_EQ(InputHint(kInputs[2]), "绝对压力；单位：MPa；有效范围：不低于0MPa");
+  EXPECT_EQ(InputHint(kInputs[2]), "绝对压力；单位：MPa；有效范围：不低于0MPa；常见范围：0.5~5MPa");
   EXPECT_EQ(InputHint(kInputs[0]), "选一种");
 }
 
@@ -158,6 +175,11 @@ TEST(RangeWarnings, NameEachReadInputOutsideItsValidOrAccurateRange) {
        "400",
        "-1",
        {"压力(MPa)为-1，超出有效范围（不低于0MPa）：压力不能为负"}},
+      {"outside the usual range, inside the valid one",
+       "b",
+       "400",
+       "20",
+       {"压力(MPa)为20，超出常见范围（0.5~5MPa）：多在0.5~5MPa之间"}},
       {"no number gives no warning", "a", "abc", "1", {}},
       {"a number beyond the double range gives none either", "a", "-1e400", "1", {}},
       {"full-width digits are read",

@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -60,10 +61,16 @@ class MainWindowTest : public ::testing::Test {
 
   void trigger(const char* code) { Find<QAction>(window_.get(), code)->trigger(); }
 
-  void expectOnlyTab(int index) {
+  void expectOnlyTab(int index) { expectTabs(index, {}); }
+
+  // Tab `index` current, the tabs `beside` shown after it, and no other.
+  void expectTabs(int index, const std::vector<int>& beside) {
     ASSERT_TRUE(tabs_->isVisible());
     EXPECT_EQ(tabs_->currentIndex(), index);
-    for (int i = 0; i < tabs_->count(); ++i) EXPECT_EQ(tabs_->isTabVisible(i), i == index) << i;
+    for (int i = 0; i < tabs_->count(); ++i) {
+      const bool shown = i == index || std::find(beside.begin(), beside.end(), i) != beside.end();
+      EXPECT_EQ(tabs_->isTabVisible(i), shown) << i;
+    }
   }
 
   std::unique_ptr<MainWindow> window_;
@@ -74,17 +81,56 @@ struct TabCommand {
   const char* code;
   int tab;
   QString caption;
+  std::vector<int> beside;  // the tabs the command shows after its own
 };
 
-// The tools in catalog order, then help, each shown by its menu command.
+// Each tab in its place: the tools with a menu command of their own in catalog order,
+// then help, then the tools shown beside another's tab, with the command that shows it.
+struct Tab {
+  int index;
+  QString caption;
+  const char* code;
+};
+
+std::vector<Tab> Tabs() {
+  std::vector<Tab> tabs;
+  for (const bool beside : {false, true}) {
+    if (beside) tabs.push_back({static_cast<int>(tabs.size()), QStringLiteral("帮助"), "HELP"});
+    for (const ToolDescription* tool : Tools()) {
+      if (tool->shown_beside.empty() == beside) continue;
+      const ToolDescription* shower = beside ? FindTool(tool->shown_beside) : tool;
+      tabs.push_back({static_cast<int>(tabs.size()), testing::Utf8(tool->tab_caption),
+                      PageOf(*shower).menu_code});
+    }
+  }
+  return tabs;
+}
+
+// Every tab command of the menu: its own tab, current, and the tabs shown beside it.
 std::vector<TabCommand> TabCommands() {
   std::vector<TabCommand> commands;
-  for (const ToolDescription* tool : Tools()) {
-    commands.push_back({PageOf(*tool).menu_code, static_cast<int>(commands.size()),
-                        testing::Utf8(tool->tab_caption)});
+  for (const Tab& tab : Tabs()) {
+    const bool own = std::none_of(commands.begin(), commands.end(), [&](const TabCommand& c) {
+      return std::string_view(c.code) == tab.code;
+    });
+    if (own) {
+      commands.push_back({tab.code, tab.index, tab.caption, {}});
+    } else {
+      for (TabCommand& command : commands) {
+        if (std::string_view(command.code) == tab.code) command.beside.push_back(tab.index);
+      }
+    }
   }
-  commands.push_back({"HELP", static_cast<int>(commands.size()), QStringLiteral("帮助")});
   return commands;
+}
+
+// The menu command with this object name.
+TabCommand CommandOf(const char* code) {
+  for (const TabCommand& command : TabCommands()) {
+    if (std::string_view(command.code) == code) return command;
+  }
+  ADD_FAILURE() << "no tab command " << code;
+  return {};
 }
 
 // The tab the menu command shows.
@@ -184,9 +230,8 @@ TEST(MainWindowNative, HasNeitherMaximiseBoxNorSizingBorderAtAnyScale) {
 #endif
 
 TEST_F(MainWindowTest, TabsCarryTheirCaptionsAndFonts) {
-  for (const TabCommand& command : TabCommands()) {
-    EXPECT_EQ(tabs_->tabText(command.tab), command.caption);
-  }
+  ASSERT_EQ(static_cast<std::size_t>(tabs_->count()), Tabs().size());
+  for (const Tab& tab : Tabs()) EXPECT_EQ(tabs_->tabText(tab.index), tab.caption);
   EXPECT_EQ(window_->font().families().value(0), QStringLiteral("SimSun"));
   EXPECT_EQ(window_->font().families().value(1), QStringLiteral("宋体"));
   EXPECT_DOUBLE_EQ(window_->font().pointSizeF(), 12);
@@ -197,7 +242,9 @@ TEST_F(MainWindowTest, TabsCarryTheirCaptionsAndFonts) {
 TEST_F(MainWindowTest, MenuHasTheNineCommandsInOrderAllVisible) {
   const char* kCodes[] = {"MVR", "ZQXZ", "GLJS", "P", "HE", "CGCX", "HQGD", "HELP", "ESC"};
   QStringList captions;
-  for (const ToolDescription* tool : Tools()) captions << testing::Utf8(tool->menu_caption);
+  for (const ToolDescription* tool : Tools()) {
+    if (tool->shown_beside.empty()) captions << testing::Utf8(tool->menu_caption);
+  }
   captions << QStringLiteral("获取更多信息") << QStringLiteral("帮助") << QStringLiteral("退出");
   QMenuBar* bar = window_->menuBar();
   const QList<QAction*> actions = bar->actions();
@@ -218,7 +265,7 @@ TEST_F(MainWindowTest, EachMenuCommandShowsOnlyItsTabWhateverWasCurrent) {
       trigger(before.code);
       trigger(command.code);
       SCOPED_TRACE(std::string(before.code) + " then " + command.code);
-      expectOnlyTab(command.tab);
+      expectTabs(command.tab, command.beside);
     }
   }
 }
@@ -234,7 +281,7 @@ TEST_F(MainWindowTest, SameCommandTwiceLeavesTheSameTab) {
 TEST_F(MainWindowTest, ExitButtonsHideTheToolsAndKeepEveryText) {
   const std::pair<const char*, const char*> kExits[] = {
       {"MVR", "Command1"}, {"ZQXZ", "Command2"}, {"GLJS", "Command7"}, {"P", "Command9"},
-      {"HE", "Command12"}, {"CGCX", "Command6"}, {"HELP", "Command8"}};
+      {"HE", "Command12"}, {"CGCX", "Command6"}, {"HELP", "Command8"}, {"MVR", "ThermalExit"}};
   for (const auto& [code, button] : kExits) {
     trigger(code);
     Find<QPushButton>(window_.get(), button)->click();
@@ -249,7 +296,7 @@ TEST_F(MainWindowTest, ExitButtonsHideTheToolsAndKeepEveryText) {
   Find<QPushButton>(window_.get(), "Command1")->click();
   trigger("HELP");
   trigger("MVR");
-  expectOnlyTab(TabOf("MVR"));
+  expectTabs(TabOf("MVR"), CommandOf("MVR").beside);
   EXPECT_EQ(Find<QLineEdit>(window_.get(), "Text1")->text(), QStringLiteral("8"));
   EXPECT_EQ(Find<QPlainTextEdit>(window_.get(), "Text4")->toPlainText(), result);
 }
@@ -284,6 +331,13 @@ TEST_F(MainWindowTest, ShowingATabPutsTheCursorInItsFirstBoxWithTheTextSelected)
   trigger("HELP");
   trigger("ZQXZ");
   EXPECT_EQ(QApplication::focusWidget(), Find<QLineEdit>(window_.get(), "Text7"));
+  // A tab shown beside the current one takes the cursor into its first box when chosen.
+  trigger("MVR");
+  tabs_->setCurrentIndex(
+      tabs_->indexOf(Find<QWidget>(window_.get(), "ThermalResult")->parentWidget()));
+  auto* first = Find<QLineEdit>(window_.get(), "ThermalEvaporation");
+  EXPECT_EQ(QApplication::focusWidget(), first);
+  EXPECT_EQ(first->selectedText(), first->text());
 }
 
 TEST_F(MainWindowTest, ChannelResultHoldsTheDefaultSizeBeforeItsTabIsShown) {
@@ -315,9 +369,10 @@ TEST_F(MainWindowTest, EscapeClosesTheWindowFromAnyState) {
 }
 
 TEST_F(MainWindowTest, EveryControlLiesInsideItsFullSizePage) {
-  for (const TabCommand& command : TabCommands()) {
+  for (const Tab& command : Tabs()) {
     trigger(command.code);
-    QWidget* page = tabs_->widget(command.tab);
+    tabs_->setCurrentIndex(command.index);
+    QWidget* page = tabs_->widget(command.index);
     EXPECT_EQ(page->size(), QSize(465, 345)) << command.code;
     for (QWidget* control : page->findChildren<QWidget*>()) {
       if (control->objectName().isEmpty() || !control->isVisibleTo(page)) continue;
@@ -329,9 +384,10 @@ TEST_F(MainWindowTest, EveryControlLiesInsideItsFullSizePage) {
 }
 
 TEST_F(MainWindowTest, NoLabelClipsItsTextOnceItsTabIsShown) {
-  for (const TabCommand& command : TabCommands()) {
+  for (const Tab& command : Tabs()) {
     trigger(command.code);
-    for (QLabel* label : tabs_->widget(command.tab)->findChildren<QLabel*>()) {
+    tabs_->setCurrentIndex(command.index);
+    for (QLabel* label : tabs_->widget(command.index)->findChildren<QLabel*>()) {
       if (!label->wordWrap() || !label->isVisibleTo(tabs_)) continue;
       EXPECT_GE(label->height(), label->heightForWidth(label->width()))
           << command.code << " " << label->objectName().toStdString();
@@ -380,9 +436,9 @@ TEST_F(MainWindowTest, EveryTextShownHasItsGlyphs) {
     const char* control;  // clicked in order; the last one computes
   };
   const Step kSteps[] = {
-      {"MVR", "Command5"}, {"ZQXZ", "Command3"}, {"ZQXZ", "Check2"},  {"ZQXZ", "Command3"},
-      {"GLJS", "Option1"}, {"GLJS", "Command4"}, {"GLJS", "Option2"}, {"GLJS", "Command4"},
-      {"P", "Command10"},  {"HE", "Command11"},
+      {"MVR", "Command5"}, {"ZQXZ", "Command3"}, {"ZQXZ", "Check2"},          {"ZQXZ", "Command3"},
+      {"GLJS", "Option1"}, {"GLJS", "Command4"}, {"GLJS", "Option2"},         {"GLJS", "Command4"},
+      {"P", "Command10"},  {"HE", "Command11"},  {"MVR", "ThermalCalculate"},
   };
   for (const Step& step : kSteps) {
     trigger(step.menu);

@@ -484,6 +484,103 @@ const TabCase kChannel = {
     {},
 };
 
+// Shown beside the sizing, after help: two columns of boxes, its inputs refused
+// outside their domain as a failure is, with the box named.
+const TabCase kThermal = {
+    "Thermal",
+    "thermal",
+    {
+        {"ThermalEvaporationLabel", "", CaptionOf("evaporation"), QRect(8, 12, 100, 20)},
+        {"ThermalEvaporation", "", StartOf("evaporation"), QRect(108, 8, 48, 24)},
+        {"ThermalEvaporationUnit", "", UnitOf("evaporation"), QRect(160, 12, 92, 20)},
+        {"ThermalVapourTemperatureLabel", "", CaptionOf("vapour_temperature"),
+         QRect(8, 40, 100, 20)},
+        {"ThermalVapourTemperature", "", StartOf("vapour_temperature"), QRect(108, 36, 48, 24)},
+        {"ThermalVapourTemperatureUnit", "", UnitOf("vapour_temperature"), QRect(160, 40, 92, 20)},
+        {"ThermalBoilingPointRiseLabel", "", CaptionOf("boiling_point_rise"),
+         QRect(8, 68, 100, 20)},
+        {"ThermalBoilingPointRise", "", StartOf("boiling_point_rise"), QRect(108, 64, 48, 24)},
+        {"ThermalBoilingPointRiseUnit", "", UnitOf("boiling_point_rise"), QRect(160, 68, 92, 20)},
+        {"ThermalHeaterDifferenceLabel", "", CaptionOf("heater_difference"), QRect(8, 96, 100, 20)},
+        {"ThermalHeaterDifference", "", StartOf("heater_difference"), QRect(108, 92, 48, 24)},
+        {"ThermalHeaterDifferenceUnit", "", UnitOf("heater_difference"), QRect(160, 96, 92, 20)},
+        {"ThermalTransferCoefficientLabel", "", CaptionOf("heat_transfer_coefficient"),
+         QRect(8, 124, 100, 20)},
+        {"ThermalTransferCoefficient", "", StartOf("heat_transfer_coefficient"),
+         QRect(108, 120, 48, 24)},
+        {"ThermalTransferCoefficientUnit", "", UnitOf("heat_transfer_coefficient"),
+         QRect(160, 124, 92, 20)},
+        {"ThermalIsentropicEfficiencyLabel", "", CaptionOf("isentropic_efficiency"),
+         QRect(260, 12, 116, 20)},
+        {"ThermalIsentropicEfficiency", "", StartOf("isentropic_efficiency"),
+         QRect(380, 8, 48, 24)},
+        {"ThermalDriveEfficiencyLabel", "", CaptionOf("drive_efficiency"), QRect(260, 40, 116, 20)},
+        {"ThermalDriveEfficiency", "", StartOf("drive_efficiency"), QRect(380, 36, 48, 24)},
+        {"ThermalCalculate", "", Words("确定"), QRect(260, 68, 87, 30)},
+        {"ThermalExit", "", Words("退出"), QRect(360, 68, 87, 30)},
+        {"ThermalToExchanger", "", Words("排管计算"), QRect(260, 108, 87, 30)},
+        {"ThermalResult", "", Words(""), QRect(8, 152, 449, 184)},
+    },
+    {},
+    {"ThermalEvaporation", "ThermalVapourTemperature", "ThermalBoilingPointRise",
+     "ThermalHeaterDifference", "ThermalTransferCoefficient", "ThermalIsentropicEfficiency",
+     "ThermalDriveEfficiency", "ThermalCalculate", "ThermalExit", "ThermalToExchanger",
+     "ThermalResult"},
+    "ThermalCalculate",
+    "ThermalExit",
+    "ThermalResult",
+    {},
+    {},
+    {"ThermalEvaporation", "ThermalVapourTemperature", "ThermalBoilingPointRise",
+     "ThermalHeaterDifference", "ThermalTransferCoefficient", "ThermalIsentropicEfficiency",
+     "ThermalDriveEfficiency"},
+    {
+        {"a larger plant with a higher rise",
+         {},
+         {{"ThermalEvaporation", "10"},
+          {"ThermalVapourTemperature", "60"},
+          {"ThermalBoilingPointRise", "8"},
+          {"ThermalTransferCoefficient", "1500"}},
+         "物料沸点=68℃，冷凝温度=74℃，饱和温升=14K\n"
+         "吸气压力=19.95kPa，排气压力=37.01kPa，压缩比=1.855\n"
+         "吸气量=78571m3/h，等熵压缩功=104.5kJ/kg，排气温度=136.6℃\n"
+         "压缩机轴功率=363kW，电机功率=382.1kW，吨水电耗=38.2kWh/t\n"
+         "喷水减温水量=526kg/h，加热器热负荷=6793kW，换热面积=754.7m2\n"
+         "压缩机：离心风机2级串联（每级饱和温升不大于8K）\n"
+         "未计管道压损、热损失和补充蒸汽"},
+        {"empty evaporation",
+         {},
+         {{"ThermalEvaporation", ""}},
+         nullptr,
+         {"不是数字", "ThermalEvaporation", "evaporation"}},
+        {"letters for the coefficient",
+         {},
+         {{"ThermalTransferCoefficient", "U"}},
+         nullptr,
+         {"不是数字", "ThermalTransferCoefficient", "heat_transfer_coefficient"}},
+        {"no evaporation",
+         {},
+         {{"ThermalEvaporation", "0"}},
+         nullptr,
+         {"蒸发量须大于0", "ThermalEvaporation", "evaporation"}},
+        {"an efficiency above one",
+         {},
+         {{"ThermalIsentropicEfficiency", "1.2"}},
+         nullptr,
+         {"超出有效范围", "ThermalIsentropicEfficiency", "isentropic_efficiency"}},
+        {"condensing above 350 ℃",
+         {},
+         {{"ThermalVapourTemperature", "345"}},
+         nullptr,
+         {"冷凝温度不超过350℃", "ThermalVapourTemperature", "vapour_temperature"}},
+        {"an evaporation beyond the powers",
+         {},
+         {{"ThermalEvaporation", "1e308"}},
+         nullptr,
+         {"溢出", nullptr, nullptr}},
+    },
+};
+
 const TabCase kHelp = {
     "Help",
     nullptr,
@@ -504,7 +601,8 @@ const TabCase kHelp = {
 // The rows in the order of the catalog, then help: a tool of the catalog
 // without a row here fails `EveryToolOfTheCatalogHasARow`.
 std::vector<TabCase> CatalogRows() {
-  const TabCase* const kRows[] = {&kSizing, &kSteam, &kPipe, &kPump, &kExchanger, &kChannel};
+  const TabCase* const kRows[] = {&kSizing,    &kSteam,   &kPipe,   &kPump,
+                                  &kExchanger, &kChannel, &kThermal};
   std::vector<TabCase> rows;
   for (const ToolDescription* tool : Tools()) {
     for (const TabCase* row : kRows) {
