@@ -10,6 +10,7 @@
 #include "core/mvr/evaporator_sizing.h"
 #include "core/process/exchanger_layout.h"
 #include "core/process/iapws_if97.h"
+#include "core/process/mvr_thermal.h"
 #include "core/process/pipe_diameter.h"
 #include "core/process/pump_power.h"
 #include "core/process/steam_properties.h"
@@ -77,6 +78,16 @@ const Calculation kCalculations[] = {
      [] {
        benchmark::DoNotOptimize(
            vapentis::ExchangerLayout({.area = "90", .tube_diameter = "38", .tube_length = "6"}));
+     }},
+    {"MvrThermalCheck",
+     [] {
+       benchmark::DoNotOptimize(vapentis::MvrThermalCheck({.evaporation = "3.75",
+                                                           .vapour_temperature = "70",
+                                                           .boiling_point_rise = "3",
+                                                           .heater_difference = "6",
+                                                           .isentropic_efficiency = "0.8",
+                                                           .drive_efficiency = "0.95",
+                                                           .heat_transfer_coefficient = "1800"}));
      }},
     {"LookupChannel",
      [] { benchmark::DoNotOptimize(vapentis::ChannelResultText(vapentis::LookupChannel("20a"))); }},

@@ -21,14 +21,16 @@ RATIOS = [
 CALCULATION_TARGET_NS = 500.0
 WITH_IF97_TARGET_NS = 1000.0
 WITH_IF97 = ("SteamPropertiesResult", "PipeDiameterResult steam")
+# The heat check solves region 2 twice for a temperature.
+HEAT_CHECK_TARGET_NS = 2000.0
 # Every tool of the catalog through the presenter: the calculation, its range
 # warnings and its record, as one press of its button makes them.
 PRESENT_TARGET_NS = 2000.0
 
 
 def calculation_target_ns(name):
-    if name.startswith("Present "):
-        return PRESENT_TARGET_NS
+    if name.startswith("Present ") or name == "MvrThermalCheck":
+        return PRESENT_TARGET_NS if name.startswith("Present ") else HEAT_CHECK_TARGET_NS
     return WITH_IF97_TARGET_NS if name.startswith(WITH_IF97) else CALCULATION_TARGET_NS
 
 

@@ -1,6 +1,8 @@
 #include "core/process/mvr_thermal.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "core/numeric/numeric.h"
 #include "core/process/iapws_if97.h"
@@ -103,24 +105,36 @@ ThermalResult MvrThermalCheck(const ThermalInputs& in) {
       if97::Region2(st.suction_pressure_mpa, x.boiling_temperature_c + kKelvinOffset);
   st.suction_entropy_kj_per_kg_k = suction.s;
 
+  // The saturated vapour at the discharge pressure: h″ of the spray, and the start of both
+  // searches, from where steam's entropy grows about as cp ln T and its enthalpy as cp T.
+  const if97::Region2Isobar discharge(p2);
+  const if97::IsobarPoint saturated = discharge.At(tc_k);
   // The suction's entropy lies above the discharge's saturated vapour's, so the isentropic
   // discharge lies above tc_k; where it lies beyond region 2, every real discharge does too.
-  const if97::State hottest = if97::Region2(p2, kHighestDischargeK);
-  if (!(suction.s <= hottest.s)) {
-    throw RefusedValue(kIsentropicEfficiencyInput, kIsentropicEfficiencyNote);
-  }
-  st.isentropic_temperature_k =
-      if97::Region2TemperatureAtEntropy(p2, suction.s, tc_k, kHighestDischargeK);
-  const double h2s = if97::Region2(p2, st.isentropic_temperature_k).h;
-  x.isentropic_work_kj_per_kg = h2s - suction.h;
+  const std::optional<if97::IsobarRoot> isentropic =
+      if97::Region2AtEntropy(discharge, suction.s, tc_k, kHighestDischargeK,
+                             tc_k * std::exp((suction.s - saturated.s) / saturated.cp));
+  if (!isentropic) throw RefusedValue(kIsentropicEfficiencyInput, kIsentropicEfficiencyNote);
+  st.isentropic_temperature_k = isentropic->t_k;
+  x.isentropic_work_kj_per_kg = isentropic->at.h - suction.h;
   // A tiny efficiency makes the work infinite, which is refused as any work too large is.
   const double work = x.isentropic_work_kj_per_kg / v.eta_s;
   st.discharge_enthalpy_kj_per_kg = suction.h + work;
-  if (!(st.discharge_enthalpy_kj_per_kg <= hottest.h)) {
-    throw RefusedValue(kIsentropicEfficiencyInput, kIsentropicEfficiencyNote);
-  }
-  st.discharge_temperature_k = if97::Region2TemperatureAtEnthalpy(
-      p2, st.discharge_enthalpy_kj_per_kg, st.isentropic_temperature_k, kHighestDischargeK);
+  // From the isentropic discharge the enthalpy grows as cp grows: h2 − h2s = cp Δ + cp′ Δ² / 2,
+  // which puts the search's start within a fraction of a millikelvin.
+  const double extra_kj_per_kg = work - x.isentropic_work_kj_per_kg;
+  const double cp = isentropic->at.cp;
+  const double rise_k =
+      2 * extra_kj_per_kg /
+      (cp + std::sqrt(std::max(0.0, cp * cp + 2 * isentropic->at.dcp_dt * extra_kj_per_kg)));
+  const std::optional<if97::IsobarRoot> discharged =
+      std::isfinite(st.discharge_enthalpy_kj_per_kg)
+          ? if97::Region2AtEnthalpy(discharge, st.discharge_enthalpy_kj_per_kg,
+                                    st.isentropic_temperature_k, kHighestDischargeK,
+                                    st.isentropic_temperature_k + rise_k)
+          : std::nullopt;
+  if (!discharged) throw RefusedValue(kIsentropicEfficiencyInput, kIsentropicEfficiencyNote);
+  st.discharge_temperature_k = discharged->t_k;
   x.discharge_temperature_c = st.discharge_temperature_k - kKelvinOffset;
   x.suction_pressure_kpa = st.suction_pressure_mpa * kKilopascalsPerMegapascal;
   x.discharge_pressure_kpa = p2 * kKilopascalsPerMegapascal;
@@ -134,8 +148,8 @@ ThermalResult MvrThermalCheck(const ThermalInputs& in) {
   x.specific_energy_kwh_per_t = c.div(x.motor_power_kw, v.w_t_per_h);
   c.check();
 
-  const double h_vapour = if97::Region2(p2, tc_k).h;
-  const double h_liquid = if97::Region1(p2, tc_k).h;
+  const double h_vapour = saturated.h;
+  const double h_liquid = if97::Region1VolumeEnthalpy(p2, tc_k).h;
   x.desuperheating_water_kg_per_h = c.mul(
       c.div(c.mul(m_kg_per_s, st.discharge_enthalpy_kj_per_kg - h_vapour), h_vapour - h_liquid),
       kSecondsPerHour);

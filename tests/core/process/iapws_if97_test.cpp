@@ -102,16 +102,29 @@ TEST(If97Region2, FindsTheTemperatureOfAnEntropyOrAnEnthalpy) {
       {"16.5 MPa, just above the line", 16.5, 623.1, 623.0, 1073.15, 623.1},
       {"16.5 MPa, 900 K", 16.5, 900, 623.1, 1073.15, 900},
       {"below the bracket: its low end", 0.1, 400, 450, 1073.15, 450},
-      {"above the bracket: its high end", 0.1, 1000, 450, 800, 800},
   };
   for (const InverseRow& row : kRows) {
-    SCOPED_TRACE(row.name);
-    const State state = Region2(row.p_mpa, row.t_k);
-    EXPECT_NEAR(Region2TemperatureAtEntropy(row.p_mpa, state.s, row.low_k, row.high_k),
-                row.expected_k, 1e-9);
-    EXPECT_NEAR(Region2TemperatureAtEnthalpy(row.p_mpa, state.h, row.low_k, row.high_k),
-                row.expected_k, 1e-9);
+    // From either end of the bracket, and from a guess far outside it.
+    for (const double guess : {row.low_k, row.high_k, 5000.0}) {
+      SCOPED_TRACE(std::string(row.name) + " from " + std::to_string(guess));
+      const State state = Region2(row.p_mpa, row.t_k);
+      const Region2Isobar isobar(row.p_mpa);
+      const auto by_entropy = Region2AtEntropy(isobar, state.s, row.low_k, row.high_k, guess);
+      const auto by_enthalpy = Region2AtEnthalpy(isobar, state.h, row.low_k, row.high_k, guess);
+      ASSERT_TRUE(by_entropy && by_enthalpy);
+      EXPECT_NEAR(by_entropy->t_k, row.expected_k, 1e-9);
+      EXPECT_NEAR(by_enthalpy->t_k, row.expected_k, 1e-9);
+      // The point found is the state there.
+      const State there = Region2(row.p_mpa, row.expected_k);
+      EXPECT_NEAR(by_entropy->at.h, there.h, 1e-9 * there.h);
+      EXPECT_NEAR(by_enthalpy->at.s, there.s, 1e-9 * there.s);
+      EXPECT_NEAR(by_enthalpy->at.cp, there.cp, 1e-9 * there.cp);
+    }
   }
+  // Above the bracket's high end there is no temperature to find.
+  const State hot = Region2(0.1, 1000);
+  EXPECT_FALSE(Region2AtEntropy(Region2Isobar(0.1), hot.s, 450, 800, 500));
+  EXPECT_FALSE(Region2AtEnthalpy(Region2Isobar(0.1), hot.h, 450, 800, 790));
 }
 
 struct LineRow {

@@ -535,6 +535,33 @@ const TabCase kThermal = {
      "ThermalHeaterDifference", "ThermalTransferCoefficient", "ThermalIsentropicEfficiency",
      "ThermalDriveEfficiency"},
     {
+        {"the start texts",
+         {},
+         {},
+         "物料沸点=73℃，冷凝温度=79℃，饱和温升=9K\n"
+         "吸气压力=31.2kPa，排气压力=45.53kPa，压缩比=1.459\n"
+         "吸气量=19071m3/h，等熵压缩功=62.8kJ/kg，排气温度=114.1℃\n"
+         "压缩机轴功率=81.8kW，电机功率=86.1kW，吨水电耗=23kWh/t\n"
+         "喷水减温水量=112kg/h，加热器热负荷=2479kW，换热面积=229.5m2\n"
+         "压缩机：离心风机2级串联（每级饱和温升不大于8K）\n"
+         "未计管道压损、热损失和补充蒸汽"},
+        // The longest figures: a flow of seven digits, a duty of five.
+        {"the longest figures",
+         {},
+         {{"ThermalEvaporation", "80"},
+          {"ThermalVapourTemperature", "40"},
+          {"ThermalBoilingPointRise", "15"},
+          {"ThermalHeaterDifference", "15"},
+          {"ThermalIsentropicEfficiency", "0.6"},
+          {"ThermalDriveEfficiency", "0.85"},
+          {"ThermalTransferCoefficient", "300"}},
+         "物料沸点=55℃，冷凝温度=70℃，饱和温升=30K\n"
+         "吸气压力=7.38kPa，排气压力=31.2kPa，压缩比=4.225\n"
+         "吸气量=1637288m3/h，等熵压缩功=260.9kJ/kg，排气温度=280.4℃\n"
+         "压缩机轴功率=9664kW，电机功率=11369.4kW，吨水电耗=142.1kWh/t\n"
+         "喷水减温水量=14094kg/h，加热器热负荷=60980kW，换热面积=13551.2m2\n"
+         "压缩机：饱和温升超过24K，宜选多级压缩机或多效蒸发\n"
+         "未计管道压损、热损失和补充蒸汽"},
         {"a larger plant with a higher rise",
          {},
          {{"ThermalEvaporation", "10"},
