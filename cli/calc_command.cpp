@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/batch.h"
+#include "cli/case_command.h"
 #include "cli/help_format.h"
 #include "cli/output.h"
 #include "cli/sheet_command.h"
@@ -311,6 +312,9 @@ int RunCalc(int argc, const char* const* argv, std::istream& in, std::ostream& o
   CLI::App* sheet_app = app.add_subcommand("sheet");
   SubcommandDefaults(sheet_app);
   SheetCommand sheet(*sheet_app);
+  CLI::App* case_app = app.add_subcommand("case");
+  SubcommandDefaults(case_app);
+  CaseCommand case_command(*case_app);
 
   const auto chosen_command = [&]() -> ToolCommand* {
     for (ToolCommand& command : commands) {
@@ -319,7 +323,7 @@ int RunCalc(int argc, const char* const* argv, std::istream& in, std::ostream& o
     return nullptr;
   };
   const auto chosen_app = [&]() -> CLI::App* {
-    for (CLI::App* sub : {describe, batch, sheet_app}) {
+    for (CLI::App* sub : {describe, batch, sheet_app, case_app}) {
       if (sub->parsed()) return sub;
     }
     ToolCommand* command = chosen_command();
@@ -338,6 +342,10 @@ int RunCalc(int argc, const char* const* argv, std::istream& in, std::ostream& o
     if (!usage && sheet_app->parsed()) {
       if (std::optional<std::string> problem = sheet.UsageProblem())
         usage = UsageError{*problem, sheet_app};
+    }
+    if (!usage && case_app->parsed()) {
+      if (std::optional<std::string> problem = case_command.UsageProblem())
+        usage = UsageError{*problem, case_app};
     }
   } catch (const CLI::CallForHelp& e) {
     return app.exit(e, out, err);
@@ -361,6 +369,8 @@ int RunCalc(int argc, const char* const* argv, std::istream& in, std::ostream& o
     code = RunBatchCommand(batch, in, out, err);
   } else if (sheet_app->parsed()) {
     code = sheet.Run(in, out, err);
+  } else if (case_app->parsed()) {
+    code = case_command.Run(out, err);
   } else if (describe->parsed()) {
     JsonWriter json;
     json.BeginObject();

@@ -13,6 +13,7 @@
 
 #include "cli/batch.h"
 #include "cli/calc_command.h"
+#include "cli/case_command.h"
 #include "cli/output.h"
 #include "cli/sheet_json.h"
 #include "cli/tools.h"
@@ -25,17 +26,20 @@ namespace vapentis::cli {
 namespace {
 
 constexpr const char* kSummary =
-    "计算书：从标准输入读取JSON Lines（同 batch），输出一份计算书（HTML、文本或JSON）";
+    "计算书：从标准输入读取JSON Lines（同 "
+    "batch）或读取算例文件，输出一份计算书（HTML、文本或JSON）";
 
 constexpr const char* kFooter =
     "标准输入每行一个计算请求，写法与 batch 相同，例如 "
     "{\"tool\":\"sizing\",\"throughput\":5,\"feed\":10,\"product\":40}；"
     "计算书按请求的顺序每个请求一节：输入表、结果行、说明和计算依据；"
     "选型一节另有运行费用估算，按上面四个运行费用选项计算。\n"
+    "--case 算例文件：计算书取算例中已计算的工具（按算例中的顺序）、表头和运行费用，"
+    "不读标准输入；命令行上给出的表头和运行费用选项优先于算例。\n"
     "格式：--format html（缺省）输出一个独立的HTML文件；text 输出以制表符分隔的文本，"
     "可粘贴到 Excel 或 WPS 表格；json 输出计算书本身，数值为JSON数字。\n"
     "退出码：0 成功；1 有计算失败（该节写明失败原因，其他各节照常）、有一行不是有效的请求"
-    "（写到标准错误，带行号，不输出计算书）或没有请求；2 命令行用法错误。";
+    "（写到标准错误，带行号，不输出计算书）、没有请求，或算例无法打开；2 命令行用法错误。";
 
 constexpr std::string_view kFormats[] = {"html", "text", "json"};
 
@@ -78,6 +82,8 @@ bool IsDate(std::string_view text) {
 SheetCommand::SheetCommand(CLI::App& subcommand) : app_(&subcommand) {
   app_->description(kSummary);
   app_->footer(kFooter);
+  app_->add_option("--case", case_file_, "算例文件（.vapentis），代替标准输入的请求")
+      ->type_name("文件");
   app_->add_option("--format", format_, "输出格式：html、text 或 json")
       ->type_name("格式")
       ->capture_default_str();
@@ -105,9 +111,13 @@ std::optional<std::string> SheetCommand::UsageProblem() const {
   return std::nullopt;
 }
 
-int SheetCommand::Run(std::istream& in, std::ostream& out, std::ostream& err) const {
-  const std::string prefix = std::string(program::kCommandName) + " " + app_->get_name() + "：";
-  std::vector<InputTexts> requests;
+std::string SheetCommand::Prefix() const {
+  return std::string(program::kCommandName) + " " + app_->get_name() + "：";
+}
+
+bool SheetCommand::ReadRequests(std::istream& in, std::vector<InputTexts>& requests,
+                                std::ostream& err) const {
+  const std::string prefix = Prefix();
   RequestReader reader;
   LineReader lines(in);
   bool not_requests = false;
@@ -116,7 +126,7 @@ int SheetCommand::Run(std::istream& in, std::ostream& out, std::ostream& err) co
   for (LineRead read; (read = lines.Next(line)) != LineRead::End;) {
     if (read == LineRead::Failed) {
       err << prefix << "读取标准输入失败\n";
-      return kExitFailure;
+      return false;
     }
     ++number;
     if (read == LineRead::TooLong) {
@@ -133,15 +143,53 @@ int SheetCommand::Run(std::istream& in, std::ostream& out, std::ostream& err) co
       requests.push_back(std::move(texts));
     }
   }
-  if (not_requests) return kExitFailure;
+  if (not_requests) return false;
   if (requests.empty()) {
     err << prefix << "标准输入中没有计算请求，没有输出计算书\n";
-    return kExitFailure;
+    return false;
   }
+  return true;
+}
 
+bool SheetCommand::ReadCaseFile(std::vector<InputTexts>& requests, SheetHeader& header,
+                                InputTexts& assumptions, std::ostream& err) const {
+  const std::variant<Case, std::string> loaded = LoadCase(case_file_);
+  if (const auto* message = std::get_if<std::string>(&loaded)) {
+    err << Prefix() << *message << '\n';
+    return false;
+  }
+  const Case& opened = std::get<Case>(loaded);
+  for (const CaseTool& tool : opened.tools) {
+    if (tool.calculated) requests.push_back(tool.Request());
+  }
+  if (requests.empty()) {
+    err << Prefix() << "算例中没有已计算的工具，没有输出计算书\n";
+    return false;
+  }
+  const auto given = [this](const std::string& option) {
+    return app_->get_option(option)->count() > 0;
+  };
+  if (!given("--project")) header.project = opened.header.project;
+  if (!given("--client")) header.client = opened.header.client;
+  if (!given("--author")) header.author = opened.header.author;
+  for (const InputDescription& input : RunningCostDescription().inputs) {
+    if (!given(OptionName(input))) assumptions[input.key] = opened.running_cost[input.key];
+  }
+  return true;
+}
+
+int SheetCommand::Run(std::istream& in, std::ostream& out, std::ostream& err) const {
+  const std::string prefix = Prefix();
+  std::vector<InputTexts> requests;
   SheetHeader header = header_;
+  InputTexts assumptions = assumptions_;
+  const bool from_case = app_->get_option("--case")->count() > 0;
+  const bool read = from_case ? ReadCaseFile(requests, header, assumptions, err)
+                              : ReadRequests(in, requests, err);
+  if (!read) return kExitFailure;
+
   if (header.date.empty()) header.date = Today();
-  const Sheet sheet = BuildSheet(header, requests, assumptions_, '.');
+  const Sheet sheet = BuildSheet(header, requests, assumptions, '.');
   if (format_ == "json") {
     JsonWriter json;
     json.BeginObject();

@@ -60,7 +60,8 @@ build_and_test() {
   ctest --preset "$preset" --output-on-failure
 }
 
-FUZZ_TARGETS=(fuzz_parse_number fuzz_number_text fuzz_calculations fuzz_if97 fuzz_sheet fuzz_batch_line)
+FUZZ_TARGETS=(fuzz_parse_number fuzz_number_text fuzz_calculations fuzz_if97 fuzz_sheet fuzz_batch_line
+  fuzz_case)
 
 # Builds the libFuzzer targets with clang into build/fuzz (core and command line, no window).
 build_fuzz() {

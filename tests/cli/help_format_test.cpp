@@ -103,7 +103,7 @@ std::vector<std::size_t> DescriptionColumns(const std::string& help) {
     }
     // The entry: the names, then the value's type (值, 格式, …) with its default, if any.
     std::size_t name_end = line.find(' ', 2);
-    for (const char* type : {"值", "格式", "文字", "日期"}) {
+    for (const char* type : {"值", "格式", "文字", "日期", "文件"}) {
       if (name_end != std::string::npos &&
           line.compare(name_end + 1, std::strlen(type), type) == 0) {
         name_end = line.find(' ', name_end + 1);

@@ -63,6 +63,9 @@ const ExitCase kExitCases[] = {
     {"sheet, a line is no request", "sheet", "{\"tool\":\"pump\"}\nnot json\n", 1},
     {"sheet, nothing to do", "sheet", "", 1},
     {"sheet, unknown format", "sheet --format pdf", "{\"tool\":\"pump\"}\n", 2},
+    {"case template", "case --template", "", 0},
+    {"case without a file", "case", "", 2},
+    {"case, the file missing", "case /nonexistent/quote.vapentis", "", 1},
 };
 
 TEST(Process, ExitCodes) {
