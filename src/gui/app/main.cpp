@@ -17,11 +17,18 @@ int main(int argc, char* argv[]) {
       QStringLiteral("Engineering calculator for MVR evaporation plants"));
   options.addHelpOption();
   options.addVersionOption();
+  options.addPositionalArgument(QStringLiteral("file"),
+                                QStringLiteral("The case file (.vapentis) to open"),
+                                QStringLiteral("[file]"));
   options.process(app);
 
   vapentis::PrepareApplication();
 
   vapentis::MainWindow window;
   window.show();
+  // A case given, by the shell or by opening the file in the file manager, opens at once.
+  if (const QStringList files = options.positionalArguments(); !files.isEmpty()) {
+    window.OpenCase(files.constFirst());
+  }
   return QApplication::exec();
 }

@@ -30,6 +30,7 @@
 #include <string>
 #include <utility>
 
+#include "core/case/case_file.h"
 #include "core/catalog/program_info.h"
 #include "core/mvr/sizing_tool.h"
 #include "core/sheet/running_cost.h"
@@ -99,8 +100,10 @@ SheetDialog::SheetDialog(std::vector<SheetSource> sources, QWidget* parent) : QD
     box->setObjectName(QString::fromLatin1(name));
     box->setAccessibleName(Utf8(label));
     box->setAccessibleDescription(QStringLiteral("印在计算书表头，可以不填"));
+    box->setMaxLength(static_cast<int>(kMaxCaseTextCharacters));
     header_rows->addRow(Utf8(label), box);
     connect(box, &QLineEdit::textChanged, this, &SheetDialog::updatePreview);
+    connect(box, &QLineEdit::textEdited, this, &SheetDialog::edited);
   };
   add_header_box(project_, "SheetProject", kProjectLabel);
   add_header_box(client_, "SheetClient", kClientLabel);
@@ -118,6 +121,7 @@ SheetDialog::SheetDialog(std::vector<SheetSource> sources, QWidget* parent) : QD
     box->setAccessibleName(Utf8(Caption(input)) +
                            Utf8(BracketedUnit(input.unit, UnitInCaption::FullWidthBrackets)));
     box->setAccessibleDescription(hint.section(QLatin1Char('\n'), 0, 0));
+    box->setMaxLength(static_cast<int>(kMaxCaseTextCharacters));
     const int row = static_cast<int>(assumptions_.size());
     auto* caption = new QLabel(Utf8(Caption(input)));
     caption->setBuddy(box);
@@ -126,6 +130,7 @@ SheetDialog::SheetDialog(std::vector<SheetSource> sources, QWidget* parent) : QD
     cost_rows->addWidget(new QLabel(Utf8(input.unit)), row, 2);
     assumptions_.push_back({input.key, box});
     connect(box, &QLineEdit::textChanged, this, &SheetDialog::updatePreview);
+    connect(box, &QLineEdit::textEdited, this, &SheetDialog::edited);
   }
 
   auto* form = new QVBoxLayout;
@@ -191,18 +196,32 @@ std::string Std(const QLineEdit* box) { return box->text().toStdString(); }
 
 }  // namespace
 
+CaseHeader SheetDialog::header() const { return {Std(project_), Std(client_), Std(author_)}; }
+
+InputTexts SheetDialog::assumptions() const {
+  InputTexts texts(RunningCostDescription());
+  for (const Assumption& assumption : assumptions_) texts[assumption.key] = Std(assumption.box);
+  return texts;
+}
+
+void SheetDialog::setHeaderAndAssumptions(const CaseHeader& header, const InputTexts& assumptions) {
+  project_->setText(QString::fromStdString(header.project));
+  client_->setText(QString::fromStdString(header.client));
+  author_->setText(QString::fromStdString(header.author));
+  for (const Assumption& assumption : assumptions_) {
+    assumption.box->setText(QString::fromStdString(assumptions[assumption.key]));
+  }
+}
+
 Sheet SheetDialog::sheet() const {
   std::vector<InputTexts> requests;
   for (const Ticked& tool : tools_) {
     if (tool.tick->isChecked()) requests.push_back(tool.source.texts());
   }
-  InputTexts assumptions(RunningCostDescription());
-  for (const Assumption& assumption : assumptions_) {
-    assumptions[assumption.key] = Std(assumption.box);
-  }
-  const SheetHeader header{Std(project_), Std(client_), Std(author_),
+  const CaseHeader texts = header();
+  const SheetHeader header{texts.project, texts.client, texts.author,
                            QDate::currentDate().toString(Qt::ISODate).toStdString()};
-  return BuildSheet(header, requests, assumptions, LocaleDecimalSeparator());
+  return BuildSheet(header, requests, assumptions(), LocaleDecimalSeparator());
 }
 
 QString SheetDialog::html() const { return QString::fromStdString(SheetHtml(sheet())); }

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/case/case_file.h"
 #include "core/description/tool_description.h"
 #include "core/sheet/sheet.h"
 
@@ -30,12 +31,21 @@ struct SheetSource {
 class SheetDialog : public QDialog {
   Q_OBJECT
 
+ signals:
+  // The user changed a header text or an assumption.
+  void edited();
+
  public:
   // `sources` in the order of the catalog; the dialog keeps its texts until it is destroyed.
   explicit SheetDialog(std::vector<SheetSource> sources, QWidget* parent = nullptr);
 
   // Ticks exactly these tools (by name) and brings the preview up to date.
   void tick(const std::set<std::string_view>& tools);
+
+  // The header's texts and the running cost's assumptions as they stand, as a case keeps them.
+  CaseHeader header() const;
+  InputTexts assumptions() const;
+  void setHeaderAndAssumptions(const CaseHeader& header, const InputTexts& assumptions);
 
   // The sheet of the ticked tools as it stands, in both forms.
   QString html() const;

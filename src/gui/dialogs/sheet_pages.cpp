@@ -68,7 +68,7 @@ int DrawSheetPages(const QString& html, QPagedPaintDevice& device) {
   return pages;
 }
 
-QString SheetFileName(const QString& name, QDate date) {
+QString DatedFileName(const QString& name, QDate date, const QString& suffix) {
   QString part;
   int characters = 0;
   for (const char32_t c : name.toUcs4()) {
@@ -77,7 +77,11 @@ QString SheetFileName(const QString& name, QDate date) {
                            (c < 0x80 && QStringLiteral("\\/:*?\"<>|").contains(QChar(c)));
     part += forbidden ? QStringLiteral("_") : QString::fromUcs4(&c, 1);
   }
-  return QStringLiteral("计算书-%1-%2.pdf").arg(part, date.toString(QStringLiteral("yyyyMMdd")));
+  return QStringLiteral("%1-%2%3").arg(part, date.toString(QStringLiteral("yyyyMMdd")), suffix);
+}
+
+QString SheetFileName(const QString& name, QDate date) {
+  return QStringLiteral("计算书-") + DatedFileName(name, date, QStringLiteral(".pdf"));
 }
 
 }  // namespace vapentis

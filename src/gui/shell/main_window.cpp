@@ -2,11 +2,21 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QKeySequence>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 #include <QTabWidget>
@@ -15,6 +25,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "core/catalog/maker_info.h"
 #include "core/catalog/program_info.h"
@@ -22,6 +33,7 @@
 #include "core/description/presenter.h"
 #include "core/numeric/numeric.h"
 #include "gui/dialogs/sheet_dialog.h"
+#include "gui/shell/case_io.h"
 #include "gui/shell/help_tab.h"
 #include "gui/tabs/tool_pages.h"
 #include "gui/widgets/error_box.h"
@@ -110,6 +122,27 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   sheet->setShortcutContext(Qt::WindowShortcut);
   connect(sheet, &QAction::triggered, this, &MainWindow::OpenSheet);
   addAction(sheet);
+
+  // The case commands take keys, not menu places: the menu bar keeps its nine commands.
+  const auto add_command = [this](const char* name, const QString& caption, QKeySequence keys,
+                                  void (MainWindow::*command)()) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, command);
+    addAction(action);
+  };
+  add_command("CaseOpenCommand", QStringLiteral("打开算例…"), QKeySequence(Qt::CTRL | Qt::Key_O),
+              &MainWindow::chooseCaseToOpen);
+  add_command("CaseSaveCommand", QStringLiteral("保存算例"), QKeySequence(Qt::CTRL | Qt::Key_S),
+              &MainWindow::saveCaseCommand);
+  add_command("CaseSaveAsCommand", QStringLiteral("算例另存为…"),
+              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &MainWindow::saveCaseAs);
+  setAcceptDrops(true);
+  for (const auto& [tool, page] : tool_pages_) {
+    connect(page, &TabPage::edited, this, &MainWindow::markModified);
+  }
 }
 
 void MainWindow::buildMenu() {
@@ -181,15 +214,32 @@ void MainWindow::buildTabs(QWidget* client) {
             });
   }
 
-  // One tab shows at a time, so the tab bar's far end has room for the sheet.
-  auto* sheet = new QPushButton(QStringLiteral("计算书…"), tabs_);
-  sheet->setObjectName(QStringLiteral("SheetButton"));
-  sheet->setFont(TabCaptionFont());
-  sheet->setAutoDefault(false);
-  sheet->setFocusPolicy(Qt::TabFocus);
-  sheet->setAccessibleDescription(QStringLiteral("生成计算书：预览、导出PDF、打印或复制"));
-  connect(sheet, &QPushButton::clicked, this, &MainWindow::OpenSheet);
-  tabs_->setCornerWidget(sheet, Qt::TopRightCorner);
+  // Few tabs show at a time, so the tab bar's far end has room for the case and the sheet.
+  auto* corner = new QWidget(tabs_);
+  auto* corner_row = new QHBoxLayout(corner);
+  corner_row->setContentsMargins(0, 0, 0, 0);
+  corner_row->setSpacing(Twips(60));
+  const auto add_corner_button = [&](const char* name, const QString& caption,
+                                     const QString& description, void (MainWindow::*command)()) {
+    auto* button = new QPushButton(caption, corner);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setFont(TabCaptionFont());
+    button->setAutoDefault(false);
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setAccessibleDescription(description);
+    connect(button, &QPushButton::clicked, this, command);
+    corner_row->addWidget(button);
+  };
+  add_corner_button("CaseOpen", QStringLiteral("打开算例…"),
+                    QStringLiteral("打开保存过的算例：各页的输入和计算书的表头、价格"),
+                    &MainWindow::chooseCaseToOpen);
+  add_corner_button("CaseSave", QStringLiteral("保存算例"),
+                    QStringLiteral("把各页的输入和计算书的表头、价格存为算例文件"),
+                    &MainWindow::saveCaseCommand);
+  add_corner_button("SheetButton", QStringLiteral("计算书…"),
+                    QStringLiteral("生成计算书：预览、导出PDF、打印或复制"),
+                    &MainWindow::OpenSheet);
+  tabs_->setCornerWidget(corner, Qt::TopRightCorner);
 
   // The tab table measures the page itself; the tab bar and the pane's frame
   // come on top, so every control sits at its place inside the page.
@@ -260,7 +310,7 @@ void MainWindow::handOn(const ToolDescription* tool, const char* button,
 
 void MainWindow::HideTools() { tabs_->hide(); }
 
-void MainWindow::OpenSheet() {
+SheetDialog* MainWindow::sheetDialog() {
   if (sheet_ == nullptr) {
     std::vector<SheetSource> sources;
     for (const ToolDescription* tool : Tools()) {
@@ -268,7 +318,13 @@ void MainWindow::OpenSheet() {
       sources.push_back({tool, [page] { return page->inputTexts(); }});
     }
     sheet_ = new SheetDialog(std::move(sources), this);
+    connect(sheet_, &SheetDialog::edited, this, &MainWindow::markModified);
   }
+  return sheet_;
+}
+
+void MainWindow::OpenSheet() {
+  SheetDialog* sheet = sheetDialog();
   std::set<std::string_view> ticked = used_;
   if (tabs_->isVisible()) {
     if (const auto* page = qobject_cast<const TabPage*>(tabs_->currentWidget());
@@ -276,8 +332,172 @@ void MainWindow::OpenSheet() {
       ticked.insert(page->tool()->name);
     }
   }
-  sheet_->tick(ticked);
-  sheet_->exec();
+  sheet->tick(ticked);
+  sheet->exec();
+}
+
+Case MainWindow::CurrentCase() {
+  Case c = StartCase();
+  c.tools.clear();
+  for (const ToolDescription* tool : Tools()) c.tools.push_back(tool_pages_.at(tool)->caseTool());
+  // A sheet never opened holds what it would open with.
+  if (sheet_ != nullptr) {
+    c.header = sheet_->header();
+    c.running_cost = sheet_->assumptions();
+  }
+  if (tabs_->isVisible()) {
+    if (tabs_->currentWidget() == help_) {
+      c.shown = kCaseHelpShown;
+    } else if (const auto* page = qobject_cast<const TabPage*>(tabs_->currentWidget())) {
+      c.shown = page->tool()->name;
+    }
+  }
+  return c;
+}
+
+bool MainWindow::OpenCase(const QString& path) {
+  // Read and checked whole before anything in the window changes.
+  std::variant<Case, QString> read = ReadCaseFile(path);
+  if (const QString* refusal = std::get_if<QString>(&read)) {
+    ShowError(this, *refusal);
+    return false;
+  }
+  const Case& c = std::get<Case>(read);
+  for (const CaseTool& tool : c.tools) tool_pages_.at(tool.tool)->setCase(tool);
+  sheetDialog()->setHeaderAndAssumptions(c.header, c.running_cost);
+  // Quietly, as the window showed them: no message, and nothing handed from tab to tab.
+  for (const CaseTool& tool : c.tools) {
+    TabPage* page = tool_pages_.at(tool.tool);
+    if (tool.calculated || page->followsItsInputs()) page->recalculate();
+  }
+  if (c.shown.empty()) {
+    HideTools();
+  } else if (c.shown == kCaseHelpShown) {
+    ShowToolTab(tabs_->indexOf(help_));
+  } else if (const ToolDescription* tool = FindTool(c.shown)) {
+    showToolTabs(tool->shown_beside.empty() ? tool : FindTool(tool->shown_beside));
+    tabs_->setCurrentWidget(tool_pages_.at(tool));
+  }
+  setCasePath(path);
+  return true;
+}
+
+bool MainWindow::SaveCase(const QString& path) {
+  const QString problem = WriteCaseFile(path, CurrentCase());
+  if (!problem.isEmpty()) {
+    ShowError(this, problem);
+    return false;
+  }
+  setCasePath(path);
+  return true;
+}
+
+void MainWindow::setCasePath(const QString& path) {
+  case_path_ = path;
+  setWindowTitle(QFileInfo(path).fileName() + QStringLiteral("[*] - ") + Utf8(WindowTitle()));
+  setWindowModified(false);
+}
+
+void MainWindow::markModified() {
+  if (!case_path_.isEmpty()) setWindowModified(true);
+}
+
+namespace {
+
+const QString kCaseFilter = QStringLiteral("Vapentis 算例 (*.vapentis)");
+
+QString CaseSuffix() { return Utf8(kCaseExtension.substr(1)); }
+
+}  // namespace
+
+void MainWindow::chooseCaseToOpen() {
+  if (!settleModifiedCase()) return;
+  const QString folder = case_path_.isEmpty()
+                             ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                             : QFileInfo(case_path_).absolutePath();
+  const QString path =
+      QFileDialog::getOpenFileName(this, QStringLiteral("打开算例"), folder, kCaseFilter);
+  if (!path.isEmpty()) OpenCase(path);
+}
+
+void MainWindow::saveCaseCommand() {
+  if (case_path_.isEmpty()) {
+    saveCaseAs();
+  } else {
+    SaveCase(case_path_);
+  }
+}
+
+void MainWindow::saveCaseAs() {
+  QString offered = case_path_;
+  if (offered.isEmpty()) {
+    const QString project =
+        sheet_ != nullptr ? QString::fromStdString(sheet_->header().project) : QString();
+    offered = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                  .filePath(CaseFileName(project, QDate::currentDate()));
+  }
+  QFileDialog dialog(this, QStringLiteral("算例另存为"), QString(), kCaseFilter);
+  dialog.setObjectName(QStringLiteral("CaseSaveDialog"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(CaseSuffix());
+  dialog.setDirectory(QFileInfo(offered).absolutePath());
+  dialog.selectFile(QFileInfo(offered).fileName());
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  SaveCase(dialog.selectedFiles().constFirst());
+}
+
+bool MainWindow::settleModifiedCase() {
+  if (case_path_.isEmpty() || !isWindowModified()) return true;
+  QMessageBox box(QMessageBox::Question, Utf8(program::kName),
+                  QStringLiteral("算例已修改，是否保存？"), QMessageBox::NoButton, this);
+  box.setObjectName(QStringLiteral("CaseModifiedQuestion"));
+  QPushButton* save = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
+  QPushButton* discard = box.addButton(QStringLiteral("不保存"), QMessageBox::DestructiveRole);
+  QPushButton* cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+  save->setObjectName(QStringLiteral("CaseSaveAnswer"));
+  discard->setObjectName(QStringLiteral("CaseDiscardAnswer"));
+  cancel->setObjectName(QStringLiteral("CaseCancelAnswer"));
+  box.setDefaultButton(save);
+  box.setEscapeButton(cancel);
+  box.exec();
+  if (box.clickedButton() == save) return SaveCase(case_path_);
+  return box.clickedButton() == discard;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (settleModifiedCase()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+namespace {
+
+// The first local file of a drop that is a case, by its extension; empty if none.
+QString DroppedCase(const QMimeData* data) {
+  if (data == nullptr || !data->hasUrls()) return {};
+  for (const QUrl& url : data->urls()) {
+    const QString path = url.toLocalFile();
+    if (!path.isEmpty() &&
+        QFileInfo(path).suffix().compare(CaseSuffix(), Qt::CaseInsensitive) == 0) {
+      return path;
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedCase(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  const QString path = DroppedCase(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  if (settleModifiedCase()) OpenCase(path);
 }
 
 void MainWindow::OpenMakerSite() {

@@ -153,15 +153,24 @@ QWidget* TabPage::build(const ControlRow& row) {
       widget = label;
       break;
     }
-    case ControlKind::Input:
-      widget = new QLineEdit(Utf8(inputOf(row).start_text), parent);
+    case ControlKind::Input: {
+      auto* box = new QLineEdit(Utf8(inputOf(row).start_text), parent);
+      box->setMaxLength(static_cast<int>(kMaxCaseTextCharacters));
+      connect(box, &QLineEdit::textChanged, this, [this] { calculated_ = false; });
+      connect(box, &QLineEdit::textEdited, this, &TabPage::edited);
+      widget = box;
       break;
+    }
     case ControlKind::List: {
       auto* list = new ListBox(parent);
       list->setEditable(true);
       list->setInsertPolicy(QComboBox::NoInsert);
       list->setDuplicatesEnabled(true);
       for (const std::string_view item : inputOf(row).list) list->addItem(Utf8(item));
+      list->lineEdit()->setMaxLength(static_cast<int>(kMaxCaseTextCharacters));
+      connect(list->lineEdit(), &QLineEdit::textChanged, this, [this] { calculated_ = false; });
+      connect(list->lineEdit(), &QLineEdit::textEdited, this, &TabPage::edited);
+      connect(list, &QComboBox::activated, this, &TabPage::edited);
       // After a pick the box shows the start of a name too long for it.
       connect(list, &QComboBox::activated, list,
               [list] { list->lineEdit()->setCursorPosition(0); });
@@ -188,6 +197,8 @@ QWidget* TabPage::build(const ControlRow& row) {
         group->addButton(button);
       }
       button->setChecked(input.start_text == choice->key);
+      connect(button, &QAbstractButton::toggled, this, [this] { calculated_ = false; });
+      connect(button, &QAbstractButton::clicked, this, &TabPage::edited);
       // clicked, not toggled: a box another click clears in code runs no rule.
       connect(button, &QAbstractButton::clicked, this, [this, &row](bool chosen) {
         if (!chosen) return;
@@ -387,7 +398,70 @@ void TabPage::pressCalculate() {
   if (calculate_ != nullptr) calculate_->click();
 }
 
+CaseTool TabPage::caseTool() const {
+  CaseTool tool = StartTool(*tool_);
+  for (const auto inputs : {tool_->inputs, tool_->shown_only}) {
+    for (const InputDescription& input : inputs) {
+      if (!input.choices.empty()) tool[input.key].clear();
+    }
+  }
+  for (const Bound& bound : controls_) {
+    if (bound.row->input.empty()) continue;
+    std::string& text = tool[bound.row->input];
+    if (IsChoiceButton(bound.row->kind)) {
+      if (static_cast<QAbstractButton*>(bound.widget)->isChecked()) text = bound.row->text;
+    } else if (auto* box = qobject_cast<QLineEdit*>(bound.widget)) {
+      text = box->text().toStdString();
+    } else if (auto* list = qobject_cast<QComboBox*>(bound.widget)) {
+      text = list->currentText().toStdString();
+    }
+  }
+  tool.calculated = calculated_;
+  return tool;
+}
+
+void TabPage::setCase(const CaseTool& tool) {
+  std::vector<QButtonGroup*> groups;
+  for (const Bound& bound : controls_) {
+    if (bound.row->input.empty()) continue;
+    const QString text = QString::fromStdString(tool[bound.row->input]);
+    if (IsChoiceButton(bound.row->kind)) {
+      auto* button = static_cast<QAbstractButton*>(bound.widget);
+      // An exclusive group keeps one button chosen; none may be chosen in a case.
+      if (QButtonGroup* group = button->group(); group != nullptr && group->exclusive()) {
+        group->setExclusive(false);
+        groups.push_back(group);
+      }
+      button->setChecked(text == Utf8(bound.row->text));
+    } else if (auto* box = qobject_cast<QLineEdit*>(bound.widget)) {
+      box->setText(text);
+    } else if (auto* list = qobject_cast<QComboBox*>(bound.widget)) {
+      const int item = list->findText(text, Qt::MatchExactly);
+      if (item >= 0) list->setCurrentIndex(item);
+      list->setEditText(text);
+      list->lineEdit()->setCursorPosition(0);
+    }
+  }
+  for (QButtonGroup* group : groups) group->setExclusive(true);
+  // The inputs read under a choice show as that choice shows them; with none made, all show,
+  // as at start.
+  for (const InputDescription& input : tool_->inputs) {
+    if (input.read_when.input.empty()) continue;
+    const std::string& chosen = tool[input.read_when.input];
+    setInputShown(input.key, chosen.empty() || chosen == input.read_when.choice);
+  }
+  if (result_ != nullptr) result_->clear();
+  calculated_ = false;
+}
+
+void TabPage::recalculate() {
+  const Presented presented = Present(inputTexts(), LocaleDecimalSeparator());
+  if (presented.outcome) ReplaceResult(*result_, presented.outcome->lines);
+  calculated_ = presented.Succeeded();
+}
+
 void TabPage::present(const Presented& presented) {
+  calculated_ = presented.Succeeded();
   // The tooltips state the ranges; a press shows no warning. Lines without values,
   // of a list text not in the list, stand as the lookup gives them.
   if (presented.outcome) {

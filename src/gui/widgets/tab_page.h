@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/case/case_file.h"
 #include "core/description/presenter.h"
 #include "core/description/tool_description.h"
 #include "core/numeric/numeric.h"
@@ -65,6 +66,19 @@ class TabPage : public QWidget {
   // Presses the calculate button, as the user would.
   void pressCalculate();
 
+  // The boxes as a case keeps them: every input's text, read or shown for reference,
+  // and whether the last calculation succeeded with the boxes as they stand.
+  CaseTool caseTool() const;
+  // Sets every box, tick and choice from the case, as the user left them, and empties
+  // the result box; nothing is calculated.
+  void setCase(const CaseTool& tool);
+  // Calculates with the boxes as they stand, writing the result box, without a
+  // message and without handing anything on.
+  void recalculate();
+  // A page without a calculate button shows the result of its inputs as they change,
+  // so a case always calculates it again.
+  bool followsItsInputs() const { return calculate_ == nullptr && result_ != nullptr; }
+
   // The tool the page shows; nullptr for a page without one.
   const ToolDescription* tool() const { return tool_; }
   // The texts of the tool's inputs as the page holds them now.
@@ -79,6 +93,8 @@ class TabPage : public QWidget {
   void answered(const char* button, const Presented& presented);
   // The user asked for the calculation sheet from the result box's menu.
   void sheetRequested();
+  // The user changed a box, a tick, a choice or a list's text.
+  void edited();
 
  protected:
   // The control of this page with the given objectName; nullptr if none.
@@ -113,6 +129,7 @@ class TabPage : public QWidget {
 
   const ToolDescription* tool_;
   std::vector<Bound> controls_;
+  bool calculated_ = false;  // the last calculation succeeded and no box changed since
   QAbstractButton* calculate_ = nullptr;
   QPlainTextEdit* result_ = nullptr;
 };
