@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -33,6 +34,7 @@
 #include "core/sheet/running_cost.h"
 #include "gui/dialogs/sheet_dialog.h"
 #include "gui/shell/main_window.h"
+#include "gui/widgets/tab_page.h"
 #include "ui_test_support.h"
 
 namespace vapentis {
@@ -161,6 +163,48 @@ TEST_F(CaseTest, ACaseSavedWithEveryTabFilledOpensInAFreshWindowAsItWas) {
   EXPECT_EQ(opened.running_cost[kElectricityPriceInput], "０.７");
   EXPECT_EQ(opened.shown, "pump");
 }
+
+#ifdef VAPENTIS_CALC_PATH
+// The command line reads the case as the window does: each calculated tool's lines
+// are the ones its result box shows, and its sheet holds them.
+TEST_F(CaseTest, TheCommandLineGivesTheWindowsLinesForTheCaseItSaved) {
+  FillSheetWhenShown(QStringLiteral("复核"), QStringLiteral("0.65"));
+  fill(*window_);
+  const QString file = path("shared.vapentis");
+  ASSERT_TRUE(window_->SaveCase(file));
+  QProcess calc;
+  calc.start(QStringLiteral(VAPENTIS_CALC_PATH), {QStringLiteral("case"), file});
+  ASSERT_TRUE(calc.waitForFinished(10000));
+  const QString out = QString::fromUtf8(calc.readAllStandardOutput());
+  const Case saved = window_->CurrentCase();
+  int compared = 0;
+  for (const CaseTool& tool : saved.tools) {
+    if (!tool.calculated) continue;
+    const QString caption = QStringLiteral("== ") + Utf8(tool.tool->menu_caption) + u'\n';
+    const qsizetype at = out.indexOf(caption);
+    ASSERT_GE(at, 0) << tool.tool->name;
+    const qsizetype from = at + caption.size();
+    const qsizetype next = out.indexOf(QStringLiteral("== "), from);
+    const QString lines = out.mid(from, next < 0 ? -1 : next - from).trimmed();
+    QString shown;
+    for (auto* result : window_->findChildren<QPlainTextEdit*>()) {
+      auto* page = qobject_cast<TabPage*>(result->parentWidget());
+      if (page != nullptr && page->tool() == tool.tool) shown = result->toPlainText();
+    }
+    EXPECT_EQ(lines, shown) << tool.tool->name;
+    ++compared;
+  }
+  EXPECT_GE(compared, 3);
+  QProcess sheet;
+  sheet.start(QStringLiteral(VAPENTIS_CALC_PATH),
+              {QStringLiteral("sheet"), QStringLiteral("--case"), file, QStringLiteral("--format"),
+               QStringLiteral("text")});
+  ASSERT_TRUE(sheet.waitForFinished(10000));
+  const QString text = QString::fromUtf8(sheet.readAllStandardOutput());
+  EXPECT_TRUE(text.contains(QStringLiteral("项目名称\t复核")));
+  EXPECT_TRUE(text.contains(QStringLiteral("0.65")));
+}
+#endif
 
 // The sizing hands its evaporation on when pressed, not when a case recalculates it.
 TEST_F(CaseTest, OpeningRecalculatesWithoutHandingAnythingOn) {
