@@ -1,6 +1,6 @@
-// Writes the calculation sheet of all six tools at their start texts as a PDF,
-// again and again, and prints its pages, its size and the median time of one
-// write, against the targets: at most 3 pages, under 300 KB, under a second.
+// Writes the calculation sheet of every tool at its start texts as a PDF, again
+// and again, and prints its pages, its size and the median time of one write,
+// against the targets: at most 4 pages, under 300 KB, under a second.
 #include <QApplication>
 #include <QBuffer>
 #include <QElapsedTimer>
@@ -65,9 +65,9 @@ int main(int argc, char** argv) {
   }
   std::sort(milliseconds.begin(), milliseconds.end());
   const double median = milliseconds[kRuns / 2];
-  const bool met = pages >= 1 && pages <= 3 && bytes < 300 * 1024 && median < 1000;
+  const bool met = pages >= 1 && pages <= 4 && bytes < 300 * 1024 && median < 1000;
   std::printf(
-      "sheet_pdf all six tools: pages=%d target<=3  size_kb=%.1f target<300  write_ms=%.1f "
+      "sheet_pdf every tool: pages=%d target<=4  size_kb=%.1f target<300  write_ms=%.1f "
       "target<1000  %s\n",
       pages, static_cast<double>(bytes) / 1024, median, met ? "ok" : "MISSED");
   return met ? 0 : 1;
