@@ -358,18 +358,22 @@ void TabPage::setInputShown(std::string_view key, bool shown) {
   }
 }
 
+void TabPage::ReadInto(const Bound& bound, std::string& text) {
+  if (IsChoiceButton(bound.row->kind)) {
+    // A choice's buttons each say whether they are the one; the unticked leave the text.
+    if (static_cast<QAbstractButton*>(bound.widget)->isChecked()) text = bound.row->text;
+  } else if (auto* box = qobject_cast<QLineEdit*>(bound.widget)) {
+    text = box->text().toStdString();
+  } else if (auto* list = qobject_cast<QComboBox*>(bound.widget)) {
+    text = list->currentText().toStdString();
+  }
+}
+
 InputTexts TabPage::inputTexts() const {
   InputTexts texts(*tool_);
   for (const Bound& bound : controls_) {
     if (bound.row->input.empty() || FindReadInput(*tool_, bound.row->input) == nullptr) continue;
-    std::string& text = texts[bound.row->input];
-    if (IsChoiceButton(bound.row->kind)) {
-      if (static_cast<QAbstractButton*>(bound.widget)->isChecked()) text = bound.row->text;
-    } else if (auto* box = qobject_cast<QLineEdit*>(bound.widget)) {
-      text = box->text().toStdString();
-    } else if (auto* list = qobject_cast<QComboBox*>(bound.widget)) {
-      text = list->currentText().toStdString();
-    }
+    ReadInto(bound, texts[bound.row->input]);
   }
   return texts;
 }
@@ -406,15 +410,7 @@ CaseTool TabPage::caseTool() const {
     }
   }
   for (const Bound& bound : controls_) {
-    if (bound.row->input.empty()) continue;
-    std::string& text = tool[bound.row->input];
-    if (IsChoiceButton(bound.row->kind)) {
-      if (static_cast<QAbstractButton*>(bound.widget)->isChecked()) text = bound.row->text;
-    } else if (auto* box = qobject_cast<QLineEdit*>(bound.widget)) {
-      text = box->text().toStdString();
-    } else if (auto* list = qobject_cast<QComboBox*>(bound.widget)) {
-      text = list->currentText().toStdString();
-    }
+    if (!bound.row->input.empty()) ReadInto(bound, tool[bound.row->input]);
   }
   tool.calculated = calculated_;
   return tool;

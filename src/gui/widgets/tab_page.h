@@ -120,6 +120,8 @@ class TabPage : public QWidget {
     QWidget* widget;
   };
 
+  // The text of an input as its control holds it, into `text`.
+  static void ReadInto(const Bound& bound, std::string& text);
   QWidget* build(const ControlRow& row);
   void nameForScreenReaders(const ControlRow& row, QWidget* widget) const;
   void reportFailure(const Failed& failed);
