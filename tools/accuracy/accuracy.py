@@ -19,6 +19,7 @@ from matplotlib import pyplot as plt  # noqa: E402 (after choosing the backend)
 
 import if97_sweep  # noqa: E402
 import measure  # noqa: E402
+from measure import range_text, span_text  # noqa: E402
 import references  # noqa: E402
 
 LIMITS = (1, 2, 5)
@@ -59,21 +60,6 @@ def power_of_ten(x):
 
 def fixed(value, places):
     return f"{value:.{places}f}"
-
-
-def span_text(first, last, unit):
-    return f"{first}–{last} {unit}" if first != last else f"{first} {unit}"
-
-
-def range_text(low, high, unit):
-    """A declared range from describe, where null is an open end."""
-    if low is None and high is None:
-        return ""
-    if high is None:
-        return f"≥ {measure.number_text(low)} {unit}".rstrip()
-    if low is None:
-        return f"≤ {measure.number_text(high)} {unit}".rstrip()
-    return span_text(measure.number_text(low), measure.number_text(high), unit).rstrip()
 
 
 def runs_text(subject, points, figures, limit):
@@ -218,7 +204,8 @@ def declared_section(description, claims, spans):
     rows = []
     for tool in description["tools"]:
         for given in tool["inputs"]:
-            valid = range_text(given["valid"]["low"], given["valid"]["high"], given["unit"])
+            valid = range_text(given["valid"]["low"], given["valid"]["high"], given["unit"],
+                               given["valid"].get("low_open", False))
             accurate = ", ".join(range_text(r["low"], r["high"], given["unit"])
                                  for r in given["accurate"])
             if not valid and not accurate:

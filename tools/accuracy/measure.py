@@ -57,6 +57,25 @@ def number_text(x):
     return text[:-2] if text.endswith(".0") else text
 
 
+def span_text(first, last, unit):
+    return f"{first}–{last} {unit}" if first != last else f"{first} {unit}"
+
+
+def range_text(low, high, unit, low_open=False):
+    """A declared range from describe, where null is an open end and low_open leaves the low
+    end itself out."""
+    if low is None and high is None:
+        return ""
+    if high is None:
+        return f"{'>' if low_open else '≥'} {number_text(low)} {unit}".rstrip()
+    if low is None:
+        return f"≤ {number_text(high)} {unit}".rstrip()
+    if low_open:
+        return (f"> {number_text(low)} and ≤ {number_text(high)} "
+                f"{unit}").rstrip()
+    return span_text(number_text(low), number_text(high), unit).rstrip()
+
+
 def temperature_grid(low_c=20, high_c=200):
     """Every 0.1 ℃ from low_c to high_c."""
     return [number_text(i / 10) for i in range(low_c * 10, high_c * 10 + 1)]
