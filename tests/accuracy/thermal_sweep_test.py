@@ -4,7 +4,7 @@ rounding, over vapour temperatures of 20–150 ℃, boiling point rises of 0–1
 differences of 3–15 K and isentropic efficiencies of 0.6–0.9.
 
 The reference solves the isentropic and the real discharge temperature with scipy's brentq
-on python3-iapws's region 2, independently of our Newton iteration.
+on python3-iapws's region 2, independently of our own search.
 
 Usage: thermal_sweep_test.py THERMAL_VALUES
 """

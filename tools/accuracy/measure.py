@@ -23,7 +23,8 @@ class Calc:
                              encoding="utf-8")
         return json.loads(run.stdout)
 
-    def batch(self, requests):
+    def records(self, requests):
+        """The whole record of each request: inputs, figures, lines and any warnings."""
         text = "".join(json.dumps(r, ensure_ascii=False) + "\n" for r in requests)
         run = subprocess.run([self.path, "batch"], input=text, capture_output=True,
                              encoding="utf-8")
@@ -33,7 +34,10 @@ class Calc:
             first = failed[0] if failed else run.stderr
             raise RuntimeError(f"vapentis-calc batch failed on {len(failed)} of "
                                f"{len(requests)} requests, first: {first}")
-        return [r["figures"] for r in records]
+        return records
+
+    def batch(self, requests):
+        return [r["figures"] for r in self.records(requests)]
 
 
 @dataclass(frozen=True)
