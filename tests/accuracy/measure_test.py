@@ -115,5 +115,23 @@ class ReadingClaims(unittest.TestCase):
         self.assertEqual(measure.declared_claims(unbounded), [])
 
 
+# (case, low, high, unit, low_open, the text the page writes)
+RANGE_TEXTS = [
+    ("both ends", 0.01, 350, "℃", False, "0.01–350 ℃"),
+    ("from a value on", 0, None, "m", False, "≥ 0 m"),
+    ("above a value, the value left out", 0, None, "K", True, "> 0 K"),
+    ("up to a value", None, 8760, "h", False, "≤ 8760 h"),
+    ("an open low end and a high one, no unit", 0, 1, "", True, "> 0 and ≤ 1"),
+    ("no end at all", None, None, "K", False, ""),
+]
+
+
+class RangeTexts(unittest.TestCase):
+    def test_a_range_reads_as_describe_bounds_it(self):
+        for case, low, high, unit, low_open, expected in RANGE_TEXTS:
+            with self.subTest(case):
+                self.assertEqual(measure.range_text(low, high, unit, low_open), expected)
+
+
 if __name__ == "__main__":
     unittest.main(verbosity=2)

@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
 """Writes docs/accuracy.md and its plots in docs/accuracy/: the program's
 figures against IAPWS-IF97, Sinnott's bundle diameter and GB/T 706-2016, next
-to the ranges the tool descriptions declare. Stops before writing anything when
-a declared range claims more than the figures deliver.
+to the ranges the tool descriptions declare, and the MVR heat check against
+python3-iapws and beside the specific energy published for MVR plants. Stops
+before writing anything when a declared range claims more than the figures
+deliver, or when the IF97 line or the heat check parts from python3-iapws.
 
-Usage: accuracy.py VAPENTIS_CALC IF97_VALUES REPOSITORY_ROOT
+Usage: accuracy.py VAPENTIS_CALC IF97_VALUES THERMAL_VALUES REPOSITORY_ROOT
 
 IF97_VALUES is tests/accuracy/if97_values.cpp built: our own IAPWS-IF97 line, swept against
-python3-iapws as the test run does.
+python3-iapws as the test run does. THERMAL_VALUES is tests/accuracy/thermal_values.cpp built:
+the heat check's figures before rounding, swept as the test run does.
 """
 import sys
 from pathlib import Path
@@ -19,7 +22,10 @@ from matplotlib import pyplot as plt  # noqa: E402 (after choosing the backend)
 
 import if97_sweep  # noqa: E402
 import measure  # noqa: E402
+from measure import range_text, span_text  # noqa: E402
 import references  # noqa: E402
+import specific_energy as se  # noqa: E402
+import thermal_sweep  # noqa: E402
 
 LIMITS = (1, 2, 5)
 CHANNEL_FILE = "data/gb-t-706-2016-channels.csv"
@@ -59,21 +65,6 @@ def power_of_ten(x):
 
 def fixed(value, places):
     return f"{value:.{places}f}"
-
-
-def span_text(first, last, unit):
-    return f"{first}–{last} {unit}" if first != last else f"{first} {unit}"
-
-
-def range_text(low, high, unit):
-    """A declared range from describe, where null is an open end."""
-    if low is None and high is None:
-        return ""
-    if high is None:
-        return f"≥ {measure.number_text(low)} {unit}".rstrip()
-    if low is None:
-        return f"≤ {measure.number_text(high)} {unit}".rstrip()
-    return span_text(measure.number_text(low), measure.number_text(high), unit).rstrip()
 
 
 def runs_text(subject, points, figures, limit):
@@ -165,6 +156,25 @@ def deviation_plot(root, name, subject, curves, declared, logx=False):
     return save(fig, root, name)
 
 
+def specific_energy_plot(root, curves, rows):
+    fig, ax = plt.subplots()
+    colours = ("tab:orange", "tab:blue")
+    for kind, colour in zip(se.PUBLISHED, colours):
+        ax.axhspan(kind.low, kind.high, color=colour, alpha=0.15,
+                   label=f"published, {kind.plant}: {kind.text}")
+    for (t, points), style in zip(curves, ("-", "--", ":")):
+        ax.plot([lift for lift, _ in points], [e for _, e in points], style, color="dimgrey",
+                linewidth=1.2, label=f"T1 = {t} ℃")
+    for kind, colour, marker in zip(se.PUBLISHED, colours, ("o", "s")):
+        mine = [r for r in rows if r.case.kind is kind]
+        ax.plot([r.lift_k for r in mine], [r.specific_energy for r in mine], marker,
+                color=colour, markersize=4, linestyle="none", label=f"table, {kind.plant}")
+    ax.set_xlabel("lift BPE + ΔT (K)")
+    ax.set_ylabel("specific energy (kWh per t of water)")
+    ax.legend(loc="upper left", fontsize=7)
+    return save(fig, root, "thermal-specific-energy.svg")
+
+
 def clearance_plot(root, sweep):
     fig, ax = plt.subplots()
     for tube in SHELL_TUBES_MM:
@@ -218,7 +228,8 @@ def declared_section(description, claims, spans):
     rows = []
     for tool in description["tools"]:
         for given in tool["inputs"]:
-            valid = range_text(given["valid"]["low"], given["valid"]["high"], given["unit"])
+            valid = range_text(given["valid"]["low"], given["valid"]["high"], given["unit"],
+                               given["valid"].get("low_open", False))
             accurate = ", ".join(range_text(r["low"], r["high"], given["unit"])
                                  for r in given["accurate"])
             if not valid and not accurate:
@@ -422,7 +433,141 @@ def if97_section(sweep):
     ]
 
 
-def write_page(calc, root, description, claims, spans, if97):
+def thermal_grid_text():
+    ts = thermal_sweep
+
+    def every(values, unit):
+        step = values[1] - values[0]
+        return f"{values[0]}–{values[-1]} {unit} every {step:g} {unit}"
+
+    return (f"T1 {every(ts.VAPOUR_TEMPERATURES_C, 'K').replace(' K every', ' ℃ every', 1)}, "
+            f"BPE {every(ts.RISES_K, 'K')}, ΔT {every(ts.DIFFERENCES_K, 'K')} and "
+            f"ηs {joined(ts.ISENTROPIC_EFFICIENCIES)}, with W, ηm and U taken in turn from "
+            f"{joined(ts.EVAPORATIONS)} t/h, {joined(ts.DRIVE_EFFICIENCIES)} and "
+            f"{joined(ts.COEFFICIENTS)} W/(m² K)")
+
+
+def thermal_sweep_section(sweep):
+    rows = [[w.figure.label, w.figure.unit,
+             "0 (exact)" if w.deviation == 0 else f"{w.deviation:.1e}",
+             "every point" if w.deviation == 0 else thermal_sweep.point_text(w.at)]
+            for w in sweep.worst]
+    top = thermal_sweep.largest(sweep)
+    return [
+        "### Against python3-iapws", "",
+        "`tests/accuracy/thermal_values.cpp` prints the check's fifteen figures before "
+        "rounding, in full precision. `tools/accuracy/thermal_sweep.py` sets them beside the "
+        "same figures from python3-iapws's own region 1, 2 and 4 functions, whose two discharge "
+        "temperatures (isentropic and real) it solves with scipy's brentq, independently of the "
+        f"program's own search, at {sweep.points} points: {thermal_grid_text()}. A deviation "
+        "here is |ours − python3-iapws| / |python3-iapws|, not a percentage. "
+        "`tests/accuracy/thermal_sweep_test.py` runs the same comparison in each test run and "
+        f"holds every figure to {power_of_ten(thermal_sweep.TOLERANCE)}.", "",
+        table(["Figure", "unit", "largest relative deviation", "where"], rows), "",
+        f"The largest, {top.deviation:.1e} in the {top.figure.label}, lies in the last digits "
+        "of a double, far below the last digit the lines show (at most three decimals). The "
+        "temperatures and the lift are sums of the inputs in both.", "",
+    ]
+
+
+def specific_energy_section(calc, root, description):
+    cases = (se.start_case(description),) + se.TYPICAL
+    rows = se.rows(calc, cases)
+    plot = specific_energy_plot(root, se.curves(calc), rows)
+    table_rows = [[r.case.kind.plant + (f" ({r.case.note})" if r.case.note else ""),
+                   r.case.vapour_temperature, r.case.boiling_point_rise,
+                   r.case.heater_difference, f"{r.lift_k:g}", r.case.isentropic_efficiency,
+                   f"{r.discharge_c:.1f}", f"{r.specific_energy:.1f}", f"{r.per_kelvin:.2f}",
+                   r.placement]
+                  for r in rows]
+    per_kelvin = [r.per_kelvin for r in rows]
+    energies = [r.specific_energy for r in rows]
+    below = [r for r in rows if r.specific_energy < r.case.kind.low]
+    above = [r for r in rows if r.specific_energy > r.case.kind.high]
+    efficiencies = sorted({float(r.case.isentropic_efficiency) for r in rows})
+    worse, better = efficiencies[0], efficiencies[-1]
+    least, most = se.live_steam_heat_kwh_per_t()
+    steam_low, steam_high = se.TRIPLE_EFFECT_STEAM_T_PER_T
+    p_low, p_high = se.LIVE_STEAM_MPA
+    ratios = {k: (least / k.high, most / k.low) for k in se.PUBLISHED}
+    closing = rows[0].lines[-1]
+
+    def cases_text(found):
+        return joined(f"{r.case.kind.plant} at a lift of {r.lift_k:g} K and ηs "
+                      f"{r.case.isentropic_efficiency} ({r.specific_energy:.1f} kWh/t, "
+                      f"{r.placement})" for r in found)
+
+    outside_text = ""
+    if below:
+        outside_text += (f" Below the published range: {cases_text(below)}. The check leaves "
+                         "out what the published whole-plant figures count, so a figure under "
+                         "its range is what the compressor alone takes, with room left for the "
+                         "rest.")
+    if above:
+        outside_text += (f" Above the published range: {cases_text(above)}, before anything "
+                         "the check leaves out: a plant of this kind quoted in the range runs a "
+                         "smaller lift or a better compressor.")
+    return [
+        "### Specific energy beside MVR plants", "",
+        "Line 4 of the check gives the specific energy 吨水电耗: the motor's power per t of water "
+        "evaporated. Suppliers' and trade papers quote about "
+        + " and about ".join(f"{k.text} for MVR plants on {k.label}" for k in se.PUBLISHED)
+        + f", where a triple-effect evaporator takes {steam_low:g}–{steam_high:g} t of live "
+        "steam per t of water. These are orders of magnitude from the trade literature for whole "
+        "plants, not a standard and not measurements this page could repeat. The cases below come "
+        f"from `vapentis-calc batch` with ηm {se.DRIVE_EFFICIENCY}; the evaporation and U keep "
+        "their start texts, since the figure is per t and leaves the heater out.", "",
+        table(["plant", "T1 (℃)", "BPE (K)", "ΔT (K)", "lift (K)", "ηs", "discharge (℃)",
+               "kWh/t", "kWh/t per K of lift", "against the published range"], table_rows), "",
+        " ".join(se.kind_sentence(k, rows) for k in se.PUBLISHED), "",
+        "The check counts the compressor's shaft work and the drive's losses only: no pipe "
+        "pressure losses, heat losses, pumps or make-up steam, as its last line says "
+        f"(\"{closing}\"). A real plant draws somewhat more than these figures: the "
+        "circulation, feed and condensate pumps, the vacuum pump, the pressure lost between "
+        "the separator and the heater, which the fan must make up in lift, and the steam that "
+        "replaces the heat lost.", "",
+        *([outside_text.strip(), ""] if outside_text else []),
+        f"The lift dominates. Per kelvin of lift the cases take {se.spread(per_kelvin, 'kWh/t')}, "
+        f"while their specific energy spans {se.spread(energies, 'kWh/t')}: the compressor raises "
+        "the vapour from the separator's pressure, the saturation pressure at T1, to the "
+        "saturation pressure at the condensing temperature T1 + BPE + ΔT, so the boiling point "
+        "rise and the heater difference add to the work alike. By Clausius–Clapeyron the "
+        "isentropic work per kg is close to the latent heat × lift ÷ the absolute temperature, "
+        "so a hotter plant takes a little less per kelvin; the efficiency divides it, so ηs "
+        f"{worse:g} takes {(better / worse - 1) * 100:.1f} % more than {better:g}. A small rise "
+        f"keeps a food plant's lift at {se.lifts_text(se.LOW_RISE, rows)} and its figure in the "
+        "lower range; a salt liquor's rise comes on top of the heater difference and takes the "
+        f"lift to {se.lifts_text(se.SALT, rows)}.", "",
+        f"![Specific energy against the lift]({plot})", "",
+        f"The curves run at ηs {se.CURVE_ISENTROPIC_EFFICIENCY} and ηm {se.DRIVE_EFFICIENCY}, "
+        f"with ΔT {se.CURVE_HEATER_DIFFERENCE_K} K and the rest of the lift as BPE; the shaded "
+        "bands are the published ranges, the marks the table's cases.", "",
+        f"A triple effect's {steam_low:g}–{steam_high:g} t of steam per t of water carries, at "
+        f"the latent heat of {p_low:g}–{p_high:g} MPa live steam from IAPWS-IF97, "
+        f"{least:.0f}–{most:.0f} kWh of heat per t: "
+        + " and ".join(f"{lo:.0f}–{hi:.0f} times the MVR figures published for {k.label}"
+                       for k, (lo, hi) in ratios.items())
+        + ". That heat is not the same energy as the compressor's electricity, which takes two "
+        "to three times its own amount in fuel to generate; what decides is the price of each, "
+        "and the calculation sheet's running cost sets the two side by side at the customer's "
+        "prices.", "",
+    ]
+
+
+def thermal_section(calc, root, description, sweep):
+    return [
+        "## MVR heat check", "",
+        "`vapentis-calc thermal` takes its figures from the core's own IAPWS-IF97 (regions 1, "
+        "2 and 4) and has no correlation of its own, so it declares no accurate range: its "
+        "inputs state the usual range of a conventional plant instead, and warn outside it. "
+        "This section checks it in two ways: its figures against python3-iapws, and its "
+        "specific energy against what MVR plants are quoted to draw.", "",
+        *thermal_sweep_section(sweep),
+        *specific_energy_section(calc, root, description),
+    ]
+
+
+def write_page(calc, root, description, claims, spans, if97, thermal):
     lines = [
         "# How far the figures can be trusted", "",
         "<!-- Made by ./scripts/accuracy from tools/accuracy/; do not edit by hand. -->", "",
@@ -431,8 +576,10 @@ def write_page(calc, root, description, claims, spans, if97):
         "bundle diameter of Sinnott (Coulson & Richardson vol. 6), and the channel masses "
         "beside GB/T 706-2016. Every tool's figure comes from `vapentis-calc batch`, as the "
         "result box shows it, rounded; a deviation is (program − reference) / reference in "
-        "percent. Last, the IAPWS-IF97 unit of the core, which no tool shows yet, is set beside "
-        "python3-iapws in full precision.",
+        "percent. Then the IAPWS-IF97 unit of the core, from which the steam and pipe tools' "
+        "IAPWS-IF97 lines and the MVR heat check take their figures, is set beside python3-iapws "
+        "in full precision, and last the heat check itself: its figures before rounding beside "
+        "python3-iapws, and its specific energy beside the ranges quoted for MVR plants.",
         "",
         "The ranges under *Declared* are read from the tool descriptions (`vapentis-calc "
         "describe`), the same text the tooltips, `--help` and the warnings show. "
@@ -449,10 +596,11 @@ def write_page(calc, root, description, claims, spans, if97):
     lines += exchanger_section(calc, root)
     lines += channel_section(calc, root)
     lines += if97_section(if97)
+    lines += thermal_section(calc, root, description, thermal)
     lines += [
         "## Making this page", "",
-        "`./scripts/accuracy` installs what is missing, builds `vapentis-calc` and "
-        "`tests/accuracy/if97_values.cpp` and runs "
+        "`./scripts/accuracy` installs what is missing, builds `vapentis-calc`, "
+        "`tests/accuracy/if97_values.cpp` and `tests/accuracy/thermal_values.cpp` and runs "
         "`tools/accuracy/accuracy.py`, which writes this page and the plots in "
         "`docs/accuracy/`. The output holds no date or version, so the same sources give the "
         "same bytes. The run prints the measured ranges, to update a description by.", "",
@@ -479,6 +627,13 @@ def report_ranges(claims, spans):
                   f"{around_text(points, declared)}")
 
 
+def report_thermal(sweep):
+    print(f"The heat check against python3-iapws over {sweep.points} points, largest relative "
+          "deviation:")
+    for w in sweep.worst:
+        print(f"  {w.figure.label}: {w.deviation:.2e} at {thermal_sweep.point_text(w.at or ())}")
+
+
 def report_if97(sweep):
     print("Our IF97 against python3-iapws, largest relative deviation:")
     for w in if97_sweep.largest_by_quantity(sweep):
@@ -486,9 +641,10 @@ def report_if97(sweep):
 
 
 def main(argv):
-    if len(argv) != 4:
+    if len(argv) != 5:
         sys.exit(__doc__)
-    calc, if97_values, root = measure.Calc(argv[1]), Path(argv[2]), Path(argv[3])
+    calc, if97_values, thermal_values, root = (measure.Calc(argv[1]), Path(argv[2]),
+                                               Path(argv[3]), Path(argv[4]))
     description = calc.describe()
     try:
         claims = measure.declared_claims(description)
@@ -516,8 +672,19 @@ def main(argv):
                  f"{power_of_ten(if97_sweep.TOLERANCE)}: " + "; ".join(
                      f"{w.quantity.label} {w.deviation:.2e} at {w.at}" for w in beyond)
                  + f"; {PAGE} is not written")
+    thermal = thermal_sweep.sweep(thermal_values)
+    report_thermal(thermal)
+    if thermal.unanswered:
+        sys.exit(f"error: the heat check gave no figures at {len(thermal.unanswered)} points, "
+                 f"first {thermal.unanswered[0]}; {PAGE} is not written")
+    beyond = [w for w in thermal.worst if w.deviation > thermal_sweep.TOLERANCE]
+    if beyond:
+        sys.exit(f"error: the heat check parts from python3-iapws by more than "
+                 f"{power_of_ten(thermal_sweep.TOLERANCE)}: " + "; ".join(
+                     f"{w.figure.label} {w.deviation:.2e} at {thermal_sweep.point_text(w.at)}"
+                     for w in beyond) + f"; {PAGE} is not written")
     configure_plots()
-    write_page(calc, root, description, claims, spans, if97)
+    write_page(calc, root, description, claims, spans, if97, thermal)
     print(f"Wrote {PAGE} and {PLOT_DIR}/")
 
 

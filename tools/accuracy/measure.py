@@ -23,7 +23,8 @@ class Calc:
                              encoding="utf-8")
         return json.loads(run.stdout)
 
-    def batch(self, requests):
+    def records(self, requests):
+        """The whole record of each request: inputs, figures, lines and any warnings."""
         text = "".join(json.dumps(r, ensure_ascii=False) + "\n" for r in requests)
         run = subprocess.run([self.path, "batch"], input=text, capture_output=True,
                              encoding="utf-8")
@@ -33,7 +34,10 @@ class Calc:
             first = failed[0] if failed else run.stderr
             raise RuntimeError(f"vapentis-calc batch failed on {len(failed)} of "
                                f"{len(requests)} requests, first: {first}")
-        return [r["figures"] for r in records]
+        return records
+
+    def batch(self, requests):
+        return [r["figures"] for r in self.records(requests)]
 
 
 @dataclass(frozen=True)
@@ -55,6 +59,25 @@ def number_text(x):
     """The shortest text that reads back as x: 55.0 -> "55", 0.016 -> "0.016"."""
     text = repr(float(x))
     return text[:-2] if text.endswith(".0") else text
+
+
+def span_text(first, last, unit):
+    return f"{first}–{last} {unit}" if first != last else f"{first} {unit}"
+
+
+def range_text(low, high, unit, low_open=False):
+    """A declared range from describe, where null is an open end and low_open leaves the low
+    end itself out."""
+    if low is None and high is None:
+        return ""
+    if high is None:
+        return f"{'>' if low_open else '≥'} {number_text(low)} {unit}".rstrip()
+    if low is None:
+        return f"≤ {number_text(high)} {unit}".rstrip()
+    if low_open:
+        return (f"> {number_text(low)} and ≤ {number_text(high)} "
+                f"{unit}").rstrip()
+    return span_text(number_text(low), number_text(high), unit).rstrip()
 
 
 def temperature_grid(low_c=20, high_c=200):
