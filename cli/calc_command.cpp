@@ -28,7 +28,8 @@ constexpr const char* kMainFooter =
     "输出：默认为窗口中的结果行，每行一行；--json 输出一个JSON对象"
     "（tool、inputs、figures、lines）。失败时在标准错误输出失败的原因"
     "（--json 时为 {\"error\":{\"kind\",\"message\",\"input\"}}）。"
-    "输入超出其有效范围或精度范围时给出提醒（--json 时为 \"warnings\"），不改变结果和退出码。\n"
+    "输入超出其有效范围、常见范围或精度范围时给出提醒（--json 时为 \"warnings\"），"
+    "不改变结果和退出码；只有 thermal 拒绝超出其定义域的数值（kind 为 OutOfRange，退出码 1）。\n"
     "退出码：0 成功；1 计算失败，或批处理中有失败的行；2 命令行用法错误。";
 
 constexpr const char* kToolFooter =
@@ -47,6 +48,7 @@ constexpr const char* kBatchFooter =
     "失败的行带 \"error\":{\"kind\",\"message\",\"input\"}，之后的行照常计算。空行跳过；"
     "超过1 MiB的行不读取并报错。\n"
     "kind：NotANumber、DivisionByZero、Overflow、InvalidArgument（计算失败）；"
+    "OutOfRange（数值超出定义域，只有 thermal 拒绝）；"
     "NotInList（规格不在列表中，结果行照常给出）；"
     "MalformedJson、NotAnObject、MissingTool、UnknownTool、UnknownInput、DuplicateInput、"
     "InvalidInputValue、UnreadInput、LineTooLong（请求有误）。\n"

@@ -75,6 +75,8 @@ Presented Present(const InputTexts& texts, char decimal_separator) {
     return presented;
   } catch (const RefusedValue& refused) {
     presented.failure = FailureOf(tool, refused);
+    // The refusal names the value and why; a warning of the same would only repeat it.
+    presented.warnings = RangeWarnings(texts, decimal_separator, refused.input());
     return presented;
   }
   if (!presented.outcome->unmatched_input.empty()) {

@@ -141,13 +141,15 @@ bool IsRead(const InputDescription& input, const InputTexts& texts) {
   return input.read_when.input.empty() || texts[input.read_when.input] == input.read_when.choice;
 }
 
-std::vector<std::string> RangeWarnings(const InputTexts& texts, char decimal_separator) {
+std::vector<std::string> RangeWarnings(const InputTexts& texts, char decimal_separator,
+                                       std::string_view except) {
   std::vector<std::string> warnings;
   const std::span<const InputDescription> inputs = texts.tool().inputs;
   const std::span<const std::string> in_order = texts.InOrder();
   for (std::size_t i = 0; i < inputs.size(); ++i) {
     const InputDescription& input = inputs[i];
     if (input.valid.Unbounded() && input.usual.Unbounded() && input.accurate.empty()) continue;
+    if (!except.empty() && input.key == except) continue;
     if (!IsRead(input, texts)) continue;
     const std::string& text = in_order[i];
     // A text that is no number gives none: the calculation reports it.

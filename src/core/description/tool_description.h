@@ -174,6 +174,8 @@ bool IsRead(const InputDescription& input, const InputTexts& texts);
 // or else outside its usual range, or else outside the range where its figures
 // keep their accuracy. Texts that are no number give none: the calculation
 // reports them.
-std::vector<std::string> RangeWarnings(const InputTexts& texts, char decimal_separator = '.');
+// `except` names an input to pass over: one whose refusal says it all already.
+std::vector<std::string> RangeWarnings(const InputTexts& texts, char decimal_separator = '.',
+                                       std::string_view except = {});
 
 }  // namespace vapentis

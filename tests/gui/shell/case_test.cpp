@@ -373,7 +373,9 @@ TEST_F(CaseTest, SavingBeforeAnyCaseAsksWhereAndOffersADatedName) {
   QObject::connect(&answer, &QTimer::timeout, [&offered, &file] {
     auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
     if (dialog == nullptr || !offered.isEmpty()) return;
+    // Taken once the dialog shows the name it offers, which a busy machine may delay.
     offered = dialog->selectedFiles().value(0);
+    if (offered.isEmpty()) return;
     dialog->selectFile(file);
     QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
   });
