@@ -98,7 +98,7 @@ int main(int argc, char* argv[]) {
     if (!Save(window, out, file)) return 1;
   }
   if (!Trigger(window, "HELP") || !Save(window, out, QStringLiteral("tab-help.png"))) return 1;
-  // The calculation sheet after sizing, steam and pump were pressed: the dialog
+  // The calculation sheet after every tool was pressed: the dialog
   // as it opens, taken once it shows, then closed.
   QDialog* shown = nullptr;
   QTimer::singleShot(300, [&shown] {
