@@ -404,7 +404,9 @@ void MainWindow::markModified() {
 
 namespace {
 
-const QString kCaseFilter = QStringLiteral("Vapentis 算例 (*.vapentis)");
+QString CaseFilter() {
+  return Utf8(program::kName) + QStringLiteral(" 算例 (*") + Utf8(kCaseExtension) + u')';
+}
 
 QString CaseSuffix() { return Utf8(kCaseExtension.substr(1)); }
 
@@ -416,7 +418,7 @@ void MainWindow::chooseCaseToOpen() {
                              ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                              : QFileInfo(case_path_).absolutePath();
   const QString path =
-      QFileDialog::getOpenFileName(this, QStringLiteral("打开算例"), folder, kCaseFilter);
+      QFileDialog::getOpenFileName(this, QStringLiteral("打开算例"), folder, CaseFilter());
   if (!path.isEmpty()) OpenCase(path);
 }
 
@@ -436,7 +438,7 @@ void MainWindow::saveCaseAs() {
     offered = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
                   .filePath(CaseFileName(project, QDate::currentDate()));
   }
-  QFileDialog dialog(this, QStringLiteral("算例另存为"), QString(), kCaseFilter);
+  QFileDialog dialog(this, QStringLiteral("算例另存为"), QString(), CaseFilter());
   dialog.setObjectName(QStringLiteral("CaseSaveDialog"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(CaseSuffix());
