@@ -372,12 +372,17 @@ TEST_F(CaseTest, SavingBeforeAnyCaseAsksWhereAndOffersADatedName) {
   QTimer answer;
   QObject::connect(&answer, &QTimer::timeout, [&offered, &file] {
     auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    if (dialog == nullptr || !offered.isEmpty()) return;
-    // Taken once the dialog shows the name it offers, which a busy machine may delay.
-    offered = dialog->selectedFiles().value(0);
-    if (offered.isEmpty()) return;
-    dialog->selectFile(file);
-    QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+    if (dialog == nullptr) return;
+    // Taken once the dialog shows the name it offers, then the file chosen once it holds
+    // it: a busy machine may delay either.
+    if (offered.isEmpty()) {
+      offered = dialog->selectedFiles().value(0);
+      if (!offered.isEmpty()) dialog->selectFile(file);
+    } else if (dialog->selectedFiles().value(0) == file) {
+      QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+    } else {
+      dialog->selectFile(file);
+    }
   });
   answer.start(20);
   trigger(*window_, "CaseSaveCommand");
