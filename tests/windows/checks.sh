@@ -253,64 +253,120 @@ check_printing() {
   rm -rf "$dir"
 }
 
+# Starts `exe` under Wine at the screen scale `percent` and waits for its window:
+# sets WINDOW_PID, WINDOW, WINDOW_SCALE and the window's X, Y, WIDTH and HEIGHT. Fails
+# if the window does not open at its scaled size.
+open_window() {
+  local exe=$1 percent=$2
+  local dpi=$((96 * percent / 100))
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+  wineserver -w
+  wine "$exe" &
+  WINDOW_PID=$! WINDOW="" WINDOW_SCALE=$percent
+  local tries=0
+  while [ -z "$WINDOW" ]; do
+    tries=$((tries + 1))
+    if [ $tries -gt 120 ]; then
+      close_window
+      windows_check_failed "the window of $exe did not open within a minute"
+      return 1
+    fi
+    sleep 0.5
+    WINDOW=$(xdotool search --name 'VapentisKOVALT2.0---Ardelle' 2>/dev/null | head -n 1) || true
+  done
+  sleep 2
+  # Set by xdotool's --shell output (WINDOW again, SCREEN unused).
+  # shellcheck disable=SC2034
+  local SCREEN
+  X=0 Y=0 WIDTH=0 HEIGHT=0
+  eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+  # The window is 753 x 500 pixels at 100 % (11300 x 7500 twips), Wine's frame included.
+  local expected_width=$((753 * percent / 100))
+  if [ $((WIDTH - expected_width)) -gt 12 ] || [ $((expected_width - WIDTH)) -gt 12 ]; then
+    close_window
+    windows_check_failed "at $percent % the window is $WIDTH pixels wide, not about $expected_width"
+    return 1
+  fi
+}
+
+close_window() {
+  kill "$WINDOW_PID" 2>/dev/null || true
+  wait "$WINDOW_PID" 2>/dev/null || true
+}
+
+# Clicks the window at x, y: pixels at 100 % from the top left of the client area,
+# under Wine's frame (4 pixels wide, with a 19-pixel caption, at every scale).
+click_window() {
+  local frame=4 caption=19
+  xdotool mousemove --window "$WINDOW" $((frame + $1 * WINDOW_SCALE / 100)) \
+    $((frame + caption + $2 * WINDOW_SCALE / 100)) click 1
+  sleep 1
+}
+
+photograph_window() {
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$1"
+}
+
+# Fails unless the pictures `before` and `after` differ in at least 1000 pixels.
+check_changed() {
+  local before=$1 after=$2 what=$3 changed
+  changed=$(compare -metric AE "$before" "$after" null: 2>&1) || true
+  if [ "${changed%%.*}" -lt 1000 ] 2>/dev/null; then
+    windows_check_failed "$what changed only $changed pixels of the window"
+    return 1
+  fi
+}
+
+# Places in the client area in pixels at 100 %: the menu bar is about 20 pixels
+# high, its first command MVR; the tab control stands at 2040, 360 twips, its tab
+# bar 35 pixels high and its page 37 pixels lower; a button's place is its middle.
+MENU_MVR=(40 10)
+# Command5 at 5520, 840 twips on the page, 1300 x 500 twips large.
+SIZING_CALCULATE=($((136 + 2 + 368 + 43)) $((20 + 24 + 37 + 56 + 16)))
+# The tab MVR shows beside its own: the second on the bar, behind "MVR选型" (about 82 pixels).
+THERMAL_TAB=($((136 + 123)) $((20 + 24 + 17)))
+# ThermalCalculate at 3900, 1020 twips on the page, 1300 x 450 twips large.
+THERMAL_CALCULATE=($((136 + 2 + 260 + 43)) $((20 + 24 + 37 + 68 + 15)))
+
 # The window of `exe`, started under Wine at the screen scale `percent`, after
 # the menu command MVR and the button Command5: saved to `out`. Fails if the
 # window does not open at its scaled size or the press changes nothing.
 take_screenshot() {
   local exe=$1 out=$2 percent=${3:-100}
-  local dpi=$((96 * percent / 100))
-  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
-  wineserver -w
-  wine "$exe" &
-  local pid=$! window="" tries=0
-  while [ -z "$window" ]; do
-    tries=$((tries + 1))
-    if [ $tries -gt 120 ]; then
-      kill "$pid" 2>/dev/null || true
-      windows_check_failed "the window of $exe did not open within a minute"
-      return 1
-    fi
-    sleep 0.5
-    window=$(xdotool search --name 'VapentisKOVALT2.0---Ardelle' 2>/dev/null | head -n 1) || true
-  done
-  sleep 2
-  # Set by xdotool's --shell output, SCREEN and WINDOW unused.
-  # shellcheck disable=SC2034
-  local X Y WIDTH HEIGHT SCREEN WINDOW
-  eval "$(xdotool getwindowgeometry --shell "$window")"
-  # The window is 753 x 500 pixels at 100 % (11300 x 7500 twips), Wine's frame included.
-  local expected_width=$((753 * percent / 100))
-  if [ $((WIDTH - expected_width)) -gt 12 ] || [ $((expected_width - WIDTH)) -gt 12 ]; then
-    kill "$pid" 2>/dev/null || true
-    windows_check_failed "at $percent % the window is $WIDTH pixels wide, not about $expected_width"
-    return 1
-  fi
-  # Places in the window in pixels at 100 %: Wine's frame is 4 pixels wide with
-  # a 19-pixel caption; the menu bar is about 20 pixels high; the tab control
-  # stands at 2040, 360 twips, its page 37 pixels lower, and Command5 at 5520,
-  # 840 twips on the page, 1300 x 500 twips large.
-  local frame=4 caption=19
-  local scale=$percent
-  xdotool mousemove --window "$window" $((frame + 40 * scale / 100)) \
-    $((frame + caption + 10 * scale / 100)) click 1
-  sleep 1
+  open_window "$exe" "$percent" || return 1
+  click_window "${MENU_MVR[@]}"
   local before
   before=$(mktemp --suffix=.png)
-  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$before"
-  xdotool mousemove --window "$window" $((frame + (136 + 2 + 368 + 43) * scale / 100)) \
-    $((frame + caption + (20 + 24 + 37 + 56 + 16) * scale / 100)) click 1
-  sleep 1
-  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out"
-  kill "$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
-  local changed
-  changed=$(compare -metric AE "$before" "$out" null: 2>&1) || true
+  photograph_window "$before"
+  click_window "${SIZING_CALCULATE[@]}"
+  photograph_window "$out"
+  close_window
+  check_changed "$before" "$out" "pressing Command5" || { rm -f "$before"; return 1; }
   rm -f "$before"
-  if [ "${changed%%.*}" -lt 1000 ] 2>/dev/null; then
-    windows_check_failed "pressing Command5 changed only $changed pixels of the window"
-    return 1
-  fi
   echo "window at $percent %: ${WIDTH}x${HEIGHT}, the sizing result shown: $out"
+}
+
+# The heat check's tab beside the sizing's, after its 确定 at its start-up inputs:
+# saved to `out`. Fails unless picking the tab and the press each change the window.
+take_thermal_screenshot() {
+  local exe=$1 out=$2 percent=${3:-100}
+  open_window "$exe" "$percent" || return 1
+  click_window "${MENU_MVR[@]}"
+  local sizing picked
+  sizing=$(mktemp --suffix=.png)
+  picked=$(mktemp --suffix=.png)
+  photograph_window "$sizing"
+  click_window "${THERMAL_TAB[@]}"
+  photograph_window "$picked"
+  click_window "${THERMAL_CALCULATE[@]}"
+  photograph_window "$out"
+  close_window
+  local failed=0
+  check_changed "$sizing" "$picked" "picking the tab 热力核算" &&
+    check_changed "$picked" "$out" "pressing ThermalCalculate" || failed=1
+  rm -f "$sizing" "$picked"
+  [ "$failed" = 0 ] || return 1
+  echo "window at $percent %: the heat check's result shown: $out"
 }
 
 # The installer's pictures as makensis took them: 24-bit BMPs at the sizes Modern
@@ -377,6 +433,8 @@ check_installer() {
   for percent in 100 150 200; do
     take_screenshot "$install_dir/vapentis.exe" "$screenshots/windows-$percent.png" "$percent" ||
       return 1
+    take_thermal_screenshot "$install_dir/vapentis.exe" \
+      "$screenshots/windows-thermal-$percent.png" "$percent" || return 1
   done
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
 
