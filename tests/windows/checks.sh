@@ -389,6 +389,169 @@ check_installer_pictures() {
   echo "installer pictures: 24-bit BMPs of 164 x 314 and 150 x 57"
 }
 
+# The keys the installer registers for the case file, for this user only.
+CASE_KEYS=('HKCU\Software\Classes\.vapentis' 'HKCU\Software\Classes\Vapentis.Case')
+
+# The key `key` and those below it as `wine reg export` writes them, in UTF-8 without
+# CRs: the export is UTF-16, and keeps the Chinese that `wine reg query` loses to
+# the console's code page.
+export_key() {
+  local file
+  file=$(mktemp --suffix=.reg)
+  if ! wine reg export "$1" "$(winepath -w "$file")" /y >/dev/null 2>&1; then
+    rm -f "$file"
+    return 1
+  fi
+  iconv -f UTF-16 -t UTF-8 "$file" | tr -d '\r'
+  rm -f "$file"
+}
+
+# What opens a case file with the program installed at `exe` (its Windows path), as
+# export_key writes the case file's keys one after the other.
+expected_case_keys() {
+  local text
+  text=$(
+    cat <<'KEYS'
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Classes\.vapentis]
+@="Vapentis.Case"
+"Content Type"="application/x-vapentis-case"
+
+[HKEY_CURRENT_USER\Software\Classes\.vapentis\OpenWithProgids]
+"Vapentis.Case"=""
+
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Classes\Vapentis.Case]
+@="Vapentis 算例"
+
+[HKEY_CURRENT_USER\Software\Classes\Vapentis.Case\DefaultIcon]
+@="@EXE@,0"
+
+[HKEY_CURRENT_USER\Software\Classes\Vapentis.Case\shell]
+@="open"
+
+[HKEY_CURRENT_USER\Software\Classes\Vapentis.Case\shell\open]
+@="用Vapentis打开"
+
+[HKEY_CURRENT_USER\Software\Classes\Vapentis.Case\shell\open\command]
+@="\"@EXE@\" \"%1\""
+KEYS
+  )
+  # A .reg file doubles each backslash.
+  local exe=${1//\\/\\\\}
+  printf '%s\n\n' "${text//@EXE@/"$exe"}"
+}
+
+# Fails unless the case file's keys are there and hold exactly what opens a case
+# file with the program installed at `exe` (its Windows path).
+check_case_keys() {
+  local exe=$1 key found
+  for key in "${CASE_KEYS[@]}"; do
+    wine reg query "$key" >/dev/null 2>&1 ||
+      windows_check_failed "the installer did not register $key" || return 1
+  done
+  found=$(mktemp)
+  for key in "${CASE_KEYS[@]}"; do
+    export_key "$key" >>"$found"
+  done
+  if ! diff <(expected_case_keys "$exe") "$found" >&2; then
+    rm -f "$found"
+    windows_check_failed "the case file's keys differ from what the installer should write (<)"
+    return 1
+  fi
+  rm -f "$found"
+}
+
+# Opens a case file as a double-click does, by ShellExecute through `wine start`, and
+# fails unless the installed program `exe` (its Windows path) starts with the file's
+# Windows path as its one argument and opens its window. Wine's HKEY_CLASSES_ROOT
+# does not read a user's classes (HKCU\Software\Classes) as Windows' does, so the
+# installer's keys are copied to the machine's classes for the run, and removed after.
+check_case_opens() {
+  local exe=$1 dir key
+  dir=$(mktemp -d)
+  for key in "${CASE_KEYS[@]}"; do
+    export_key "$key" | sed 's/^\[HKEY_CURRENT_USER\\/[HKEY_LOCAL_MACHINE\\/' |
+      { printf '\xFF\xFE'; iconv -f UTF-8 -t UTF-16LE; } >"$dir/machine.reg"
+    wine reg import "$(winepath -w "$dir/machine.reg")" >/dev/null 2>&1 ||
+      windows_check_failed "could not copy $key to the machine's classes" || return 1
+  done
+  # A space and Chinese in the name: the command must hand the path over as one argument.
+  local case_file="$dir/算例 一.vapentis" windows_path
+  printf '{}\n' >"$case_file"
+  windows_path=$(winepath -w "$case_file")
+  timeout 60 wine start /unix "$case_file" >/dev/null 2>&1 &
+  local start=$! pid="" tries=0 proc
+  local -a args=()
+  while [ -z "$pid" ] && [ $tries -lt 120 ]; do
+    tries=$((tries + 1))
+    sleep 0.5
+    for proc in /proc/[0-9]*; do
+      mapfile -d '' -t args <"$proc/cmdline" 2>/dev/null || continue
+      if [ "${args[0]:-}" = "$exe" ]; then
+        pid=${proc#/proc/}
+        break
+      fi
+    done
+  done
+  local failed=0 window="" arg
+  if [ -z "$pid" ]; then
+    windows_check_failed "opening $windows_path did not start $exe" || failed=1
+  else
+    # Wine leaves the rest of the process's argument area empty.
+    for arg in "${args[@]:2}"; do [ -z "$arg" ] || failed=1; done
+    if [ "${args[1]:-}" != "$windows_path" ] || [ "$failed" = 1 ]; then
+      windows_check_failed "opening $windows_path started:$(printf ' [%s]' "${args[@]:0:3}")" ||
+        failed=1
+    fi
+    tries=0
+    while [ -z "$window" ] && [ $tries -lt 60 ]; do
+      tries=$((tries + 1))
+      sleep 0.5
+      window=$(xdotool search --name 'VapentisKOVALT2.0---Ardelle' 2>/dev/null | head -n 1) || true
+    done
+    [ -n "$window" ] || windows_check_failed "opening $windows_path showed no window" || failed=1
+    kill "$pid" 2>/dev/null || true
+  fi
+  # Without the association, start shows an error box until the timeout ends it.
+  wait "$start" || windows_check_failed "wine start /unix $case_file failed" || failed=1
+  wineserver -w
+  for key in "${CASE_KEYS[@]}"; do
+    wine reg delete "${key/HKCU/HKLM}" /f >/dev/null 2>&1 || failed=1
+  done
+  rm -rf "$dir"
+  [ "$failed" = 0 ] || return 1
+  echo "a case file opened as by a double-click starts the installed program with" \
+    "\"$windows_path\" as its one argument, and its window opens"
+}
+
+# After a silent install of `setup`, another program takes the extension: the
+# uninstaller `uninstall` must leave the extension to it and remove only its own type.
+check_uninstall_keeps_a_taken_extension() {
+  local setup=$1 uninstall=$2 extension=${CASE_KEYS[0]} found key failed=0
+  wine "$setup" /S
+  wineserver -w
+  wine reg add "$extension" /ve /d Other.Case /f >/dev/null 2>&1
+  wine "$uninstall" /S
+  wineserver -w
+  found=$(wine reg query "$extension" /ve 2>/dev/null | tr -d '\r') || true
+  grep -qF 'REG_SZ    Other.Case' <<<"$found" ||
+    windows_check_failed "uninstalling took .vapentis from the program that took it: $found" ||
+    failed=1
+  for key in "${CASE_KEYS[1]}" "$extension\\OpenWithProgids"; do
+    if wine reg query "$key" >/dev/null 2>&1; then
+      windows_check_failed "uninstalling left $key" || failed=1
+    fi
+  done
+  wine reg delete "$extension" /f >/dev/null 2>&1
+  # The server writes user.reg when it ends.
+  wineserver -w
+  [ "$failed" = 0 ] || return 1
+  echo "uninstalling leaves .vapentis to a program that took it since, and removes its own type"
+}
+
 # Installs silently into the Wine prefix, checks what the installer put where
 # and that the installed vapentis-calc works, takes the screenshots of the
 # installed window, uninstalls silently and checks that nothing is left.
@@ -428,6 +591,11 @@ check_installer() {
     windows_check_failed "the installed vapentis-calc says: $installed_out" || return 1
   echo "installed silently into $install_dir; the installed vapentis-calc says:"
   printf '%s\n' "$installed_out" | sed 's/^/    /'
+  local exe_path
+  exe_path="C:\\users\\$(id -un)\\AppData\\Local\\Programs\\Vapentis\\vapentis.exe"
+  check_case_keys "$exe_path" || return 1
+  echo "registered .vapentis for this user: ${CASE_KEYS[*]}"
+  check_case_opens "$exe_path" || return 1
 
   local percent
   for percent in 100 150 200; do
@@ -445,11 +613,22 @@ check_installer() {
     windows_check_failed "uninstalling left the files above behind"
     return 1
   fi
-  if grep -qi vapentis "$WINEPREFIX/user.reg"; then
-    grep -i vapentis "$WINEPREFIX/user.reg" >&2
+  for key in "${CASE_KEYS[@]}"; do
+    if wine reg query "$key" >/dev/null 2>&1; then
+      windows_check_failed "uninstalling left $key" || return 1
+    fi
+  done
+  if grep -qi vapentis "$WINEPREFIX/user.reg" "$WINEPREFIX/system.reg"; then
+    grep -i vapentis "$WINEPREFIX/user.reg" "$WINEPREFIX/system.reg" >&2
     windows_check_failed "uninstalling left registry entries behind"
     return 1
   fi
-  rm -f "$before" "$after"
   echo "uninstalled silently: no file and no registry entry left"
+  check_uninstall_keeps_a_taken_extension "$setup" "$install_dir/uninstall.exe" || return 1
+  (cd "$user_dir" && find . \( -path ./Temp -o -path ./AppData/Local/Temp \) -prune -o -print | sort) >"$after"
+  if ! diff "$before" "$after" >&2 || grep -i vapentis "$WINEPREFIX/user.reg" >&2; then
+    windows_check_failed "the second uninstall left the files or registry entries above behind"
+    return 1
+  fi
+  rm -f "$before" "$after"
 }
