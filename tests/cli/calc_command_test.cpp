@@ -413,10 +413,7 @@ struct UsageCase {
 };
 
 const UsageCase kUsageCases[] = {
-    {"no subcommand",
-     {},
-     "子命令:",
-     "vapentis-calc：用法错误：请给出子命令：sizing、steam、"},
+    {"no subcommand", {}, "子命令:", "vapentis-calc：用法错误：请给出子命令：sizing、steam、"},
     {"unknown subcommand",
      {"sizeing"},
      "子命令:",

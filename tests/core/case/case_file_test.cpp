@@ -457,8 +457,7 @@ TEST(CaseFile, RefusesToWriteWhatItWouldRefuseToRead) {
       {"a mode that is none of its choices", [](Case& c) { ToolIn(c, "steam")["mode"] = "both"; },
        "工具“steam”（低压饱和蒸汽性质）的输入“mode”（已知量）只能是“pressure”（以压力为准）、"
        "“temperature”（以温度为准）或空，而不是“both”。"},
-      {"an unknown tool shown", [](Case& c) { c.shown = "dryer"; },
-       "“shown”是未知的工具“dryer”。"},
+      {"an unknown tool shown", [](Case& c) { c.shown = "dryer"; }, "“shown”是未知的工具“dryer”。"},
       {"a tool twice", [](Case& c) { c.tools.push_back(c.tools.front()); },
        "工具“sizing”（MVR蒸发器选型）出现了两次。"},
       {"a tool not of the catalog", [](Case& c) { c.tools.front().tool = &kForeign; },
