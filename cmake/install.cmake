@@ -1,6 +1,6 @@
-# Installing the program with its desktop entry, icons and AppStream data.
+# Installing the program with its desktop entry, icons, AppStream data and the
+# case file's MIME type.
 include(GNUInstallDirs)
-
 
 install(TARGETS vapentis
   RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}"
@@ -9,6 +9,9 @@ install(FILES "${PROJECT_SOURCE_DIR}/data/${VAPENTIS_APP_ID}.desktop"
   DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
 install(FILES "${PROJECT_SOURCE_DIR}/data/${VAPENTIS_APP_ID}.metainfo.xml"
   DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
+# Debian's shared-mime-info rebuilds its database from this folder by a trigger.
+install(FILES "${PROJECT_SOURCE_DIR}/data/${VAPENTIS_APP_ID}.xml"
+  DESTINATION "${CMAKE_INSTALL_DATADIR}/mime/packages")
 install(FILES "${PROJECT_SOURCE_DIR}/resources/icon.svg"
   DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps"
   RENAME "${VAPENTIS_APP_ID}.svg")

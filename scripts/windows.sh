@@ -234,7 +234,10 @@ stop_virtual_display() {
 # Fails unless the program is one executable needing nothing beside it: every
 # DLL it imports is part of Windows (winspool.drv, the print spooler's, for printing).
 check_stand_alone() {
-  local exe=$1 dll
+  local exe=$1 dll imports
+  # A program not there, or not one objdump reads, imports nothing: that is no pass.
+  imports=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p') || return 1
+  [ -n "$imports" ] || { echo "error: $exe imports no DLL at all" >&2; return 1; }
   while read -r dll; do
     case "${dll,,}" in
       kernel32.dll | user32.dll | gdi32.dll | advapi32.dll | shell32.dll | ole32.dll | \
@@ -247,7 +250,7 @@ check_stand_alone() {
         return 1
         ;;
     esac
-  done < <(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p')
+  done <<<"$imports"
 }
 
 # Builds build/windows/: the zip of the two programs and the user notes, and
@@ -263,8 +266,9 @@ package_windows() {
   stage="$out/vapentis-$version-win64"
   rm -rf "$stage"
   mkdir -p "$stage"
+  # qt_standard_project_setup (src/gui) puts Windows programs in its own folder.
   local program
-  for program in src/vapentis.exe cli/vapentis-calc.exe; do
+  for program in src/gui/vapentis.exe cli/vapentis-calc.exe; do
     check_stand_alone "$ROOT/build/windows-release/$program"
     x86_64-w64-mingw32-strip -o "$stage/$(basename "$program")" "$ROOT/build/windows-release/$program"
   done

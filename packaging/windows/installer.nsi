@@ -10,10 +10,17 @@ RequestExecutionLevel user
 SetCompressor /SOLID lzma
 
 !include "FileFunc.nsh"
+!include "Integration.nsh"
 !include "LogicLib.nsh"
 !include "MUI2.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Vapentis"
+; The case file, opened by double-click: for this user only, as the rest.
+!define CASE_EXTENSION_KEY "Software\Classes\.vapentis"
+!define CASE_PROGID "Vapentis.Case"
+!define CASE_PROGID_KEY "Software\Classes\${CASE_PROGID}"
+!define CASE_CONTENT_TYPE "application/x-vapentis-case"
+!define CASE_OPEN_COMMAND '"$INSTDIR\vapentis.exe" "%1"'
 
 Name "Vapentis ${VERSION}"
 OutFile "${OUTFILE}"
@@ -81,6 +88,18 @@ Section "Vapentis 程序" SectionProgram
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" ${SIZE_KB}
+
+  WriteRegStr HKCU "${CASE_EXTENSION_KEY}" "" "${CASE_PROGID}"
+  WriteRegStr HKCU "${CASE_EXTENSION_KEY}" "Content Type" "${CASE_CONTENT_TYPE}"
+  ; Keeps 打开方式 offering the program after another one takes the extension.
+  WriteRegStr HKCU "${CASE_EXTENSION_KEY}\OpenWithProgids" "${CASE_PROGID}" ""
+  WriteRegStr HKCU "${CASE_PROGID_KEY}" "" "Vapentis 算例"
+  WriteRegStr HKCU "${CASE_PROGID_KEY}\DefaultIcon" "" "$INSTDIR\vapentis.exe,0"
+  WriteRegStr HKCU "${CASE_PROGID_KEY}\shell" "" "open"
+  WriteRegStr HKCU "${CASE_PROGID_KEY}\shell\open" "" "用Vapentis打开"
+  WriteRegStr HKCU "${CASE_PROGID_KEY}\shell\open\command" "" '${CASE_OPEN_COMMAND}'
+  ; Explorer shows the new icon and verb without a new sign-in.
+  ${NotifyShell_AssocChanged}
 SectionEnd
 
 Section "桌面快捷方式" SectionDesktop
@@ -104,4 +123,24 @@ Section "Uninstall"
   Delete "$SMPROGRAMS\Vapentis.lnk"
   Delete "$DESKTOP\Vapentis.lnk"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
+
+  ; The type goes only while it still opens this installation's program, and the
+  ; extension only while it still names the type: another copy of Vapentis, or a
+  ; program that took the extension since, keeps what it registered.
+  ReadRegStr $1 HKCU "${CASE_PROGID_KEY}\shell\open\command" ""
+  ${If} $1 == '${CASE_OPEN_COMMAND}'
+    ReadRegStr $1 HKCU "${CASE_EXTENSION_KEY}" ""
+    ${If} $1 == "${CASE_PROGID}"
+      DeleteRegValue HKCU "${CASE_EXTENSION_KEY}" ""
+      ReadRegStr $1 HKCU "${CASE_EXTENSION_KEY}" "Content Type"
+      ${If} $1 == "${CASE_CONTENT_TYPE}"
+        DeleteRegValue HKCU "${CASE_EXTENSION_KEY}" "Content Type"
+      ${EndIf}
+    ${EndIf}
+    DeleteRegValue HKCU "${CASE_EXTENSION_KEY}\OpenWithProgids" "${CASE_PROGID}"
+    DeleteRegKey /ifnosubkeys /ifnovalues HKCU "${CASE_EXTENSION_KEY}\OpenWithProgids"
+    DeleteRegKey /ifnosubkeys /ifnovalues HKCU "${CASE_EXTENSION_KEY}"
+    DeleteRegKey HKCU "${CASE_PROGID_KEY}"
+  ${EndIf}
+  ${NotifyShell_AssocChanged}
 SectionEnd

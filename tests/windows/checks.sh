@@ -253,64 +253,120 @@ check_printing() {
   rm -rf "$dir"
 }
 
+# Starts `exe` under Wine at the screen scale `percent` and waits for its window:
+# sets WINDOW_PID, WINDOW, WINDOW_SCALE and the window's X, Y, WIDTH and HEIGHT. Fails
+# if the window does not open at its scaled size.
+open_window() {
+  local exe=$1 percent=$2
+  local dpi=$((96 * percent / 100))
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+  wineserver -w
+  wine "$exe" &
+  WINDOW_PID=$! WINDOW="" WINDOW_SCALE=$percent
+  local tries=0
+  while [ -z "$WINDOW" ]; do
+    tries=$((tries + 1))
+    if [ $tries -gt 120 ]; then
+      close_window
+      windows_check_failed "the window of $exe did not open within a minute"
+      return 1
+    fi
+    sleep 0.5
+    WINDOW=$(xdotool search --name 'VapentisKOVALT2.0---Ardelle' 2>/dev/null | head -n 1) || true
+  done
+  sleep 2
+  # Set by xdotool's --shell output (WINDOW again, SCREEN unused).
+  # shellcheck disable=SC2034
+  local SCREEN
+  X=0 Y=0 WIDTH=0 HEIGHT=0
+  eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+  # The window is 753 x 500 pixels at 100 % (11300 x 7500 twips), Wine's frame included.
+  local expected_width=$((753 * percent / 100))
+  if [ $((WIDTH - expected_width)) -gt 12 ] || [ $((expected_width - WIDTH)) -gt 12 ]; then
+    close_window
+    windows_check_failed "at $percent % the window is $WIDTH pixels wide, not about $expected_width"
+    return 1
+  fi
+}
+
+close_window() {
+  kill "$WINDOW_PID" 2>/dev/null || true
+  wait "$WINDOW_PID" 2>/dev/null || true
+}
+
+# Clicks the window at x, y: pixels at 100 % from the top left of the client area,
+# under Wine's frame (4 pixels wide, with a 19-pixel caption, at every scale).
+click_window() {
+  local frame=4 caption=19
+  xdotool mousemove --window "$WINDOW" $((frame + $1 * WINDOW_SCALE / 100)) \
+    $((frame + caption + $2 * WINDOW_SCALE / 100)) click 1
+  sleep 1
+}
+
+photograph_window() {
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$1"
+}
+
+# Fails unless the pictures `before` and `after` differ in at least 1000 pixels.
+check_changed() {
+  local before=$1 after=$2 what=$3 changed
+  changed=$(compare -metric AE "$before" "$after" null: 2>&1) || true
+  if [ "${changed%%.*}" -lt 1000 ] 2>/dev/null; then
+    windows_check_failed "$what changed only $changed pixels of the window"
+    return 1
+  fi
+}
+
+# Places in the client area in pixels at 100 %: the menu bar is about 20 pixels
+# high, its first command MVR; the tab control stands at 2040, 360 twips, its tab
+# bar 35 pixels high and its page 37 pixels lower; a button's place is its middle.
+MENU_MVR=(40 10)
+# Command5 at 5520, 840 twips on the page, 1300 x 500 twips large.
+SIZING_CALCULATE=($((136 + 2 + 368 + 43)) $((20 + 24 + 37 + 56 + 16)))
+# The tab MVR shows beside its own: the second on the bar, behind "MVR选型" (about 82 pixels).
+THERMAL_TAB=($((136 + 123)) $((20 + 24 + 17)))
+# ThermalCalculate at 3900, 1020 twips on the page, 1300 x 450 twips large.
+THERMAL_CALCULATE=($((136 + 2 + 260 + 43)) $((20 + 24 + 37 + 68 + 15)))
+
 # The window of `exe`, started under Wine at the screen scale `percent`, after
 # the menu command MVR and the button Command5: saved to `out`. Fails if the
 # window does not open at its scaled size or the press changes nothing.
 take_screenshot() {
   local exe=$1 out=$2 percent=${3:-100}
-  local dpi=$((96 * percent / 100))
-  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
-  wineserver -w
-  wine "$exe" &
-  local pid=$! window="" tries=0
-  while [ -z "$window" ]; do
-    tries=$((tries + 1))
-    if [ $tries -gt 120 ]; then
-      kill "$pid" 2>/dev/null || true
-      windows_check_failed "the window of $exe did not open within a minute"
-      return 1
-    fi
-    sleep 0.5
-    window=$(xdotool search --name 'VapentisKOVALT2.0---Ardelle' 2>/dev/null | head -n 1) || true
-  done
-  sleep 2
-  # Set by xdotool's --shell output, SCREEN and WINDOW unused.
-  # shellcheck disable=SC2034
-  local X Y WIDTH HEIGHT SCREEN WINDOW
-  eval "$(xdotool getwindowgeometry --shell "$window")"
-  # The window is 753 x 500 pixels at 100 % (11300 x 7500 twips), Wine's frame included.
-  local expected_width=$((753 * percent / 100))
-  if [ $((WIDTH - expected_width)) -gt 12 ] || [ $((expected_width - WIDTH)) -gt 12 ]; then
-    kill "$pid" 2>/dev/null || true
-    windows_check_failed "at $percent % the window is $WIDTH pixels wide, not about $expected_width"
-    return 1
-  fi
-  # Places in the window in pixels at 100 %: Wine's frame is 4 pixels wide with
-  # a 19-pixel caption; the menu bar is about 20 pixels high; the tab control
-  # stands at 2040, 360 twips, its page 37 pixels lower, and Command5 at 5520,
-  # 840 twips on the page, 1300 x 500 twips large.
-  local frame=4 caption=19
-  local scale=$percent
-  xdotool mousemove --window "$window" $((frame + 40 * scale / 100)) \
-    $((frame + caption + 10 * scale / 100)) click 1
-  sleep 1
+  open_window "$exe" "$percent" || return 1
+  click_window "${MENU_MVR[@]}"
   local before
   before=$(mktemp --suffix=.png)
-  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$before"
-  xdotool mousemove --window "$window" $((frame + (136 + 2 + 368 + 43) * scale / 100)) \
-    $((frame + caption + (20 + 24 + 37 + 56 + 16) * scale / 100)) click 1
-  sleep 1
-  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out"
-  kill "$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
-  local changed
-  changed=$(compare -metric AE "$before" "$out" null: 2>&1) || true
+  photograph_window "$before"
+  click_window "${SIZING_CALCULATE[@]}"
+  photograph_window "$out"
+  close_window
+  check_changed "$before" "$out" "pressing Command5" || { rm -f "$before"; return 1; }
   rm -f "$before"
-  if [ "${changed%%.*}" -lt 1000 ] 2>/dev/null; then
-    windows_check_failed "pressing Command5 changed only $changed pixels of the window"
-    return 1
-  fi
   echo "window at $percent %: ${WIDTH}x${HEIGHT}, the sizing result shown: $out"
+}
+
+# The heat check's tab beside the sizing's, after its 确定 at its start-up inputs:
+# saved to `out`. Fails unless picking the tab and the press each change the window.
+take_thermal_screenshot() {
+  local exe=$1 out=$2 percent=${3:-100}
+  open_window "$exe" "$percent" || return 1
+  click_window "${MENU_MVR[@]}"
+  local sizing picked
+  sizing=$(mktemp --suffix=.png)
+  picked=$(mktemp --suffix=.png)
+  photograph_window "$sizing"
+  click_window "${THERMAL_TAB[@]}"
+  photograph_window "$picked"
+  click_window "${THERMAL_CALCULATE[@]}"
+  photograph_window "$out"
+  close_window
+  local failed=0
+  check_changed "$sizing" "$picked" "picking the tab 热力核算" &&
+    check_changed "$picked" "$out" "pressing ThermalCalculate" || failed=1
+  rm -f "$sizing" "$picked"
+  [ "$failed" = 0 ] || return 1
+  echo "window at $percent %: the heat check's result shown: $out"
 }
 
 # The installer's pictures as makensis took them: 24-bit BMPs at the sizes Modern
@@ -331,6 +387,169 @@ check_installer_pictures() {
     fi
   done
   echo "installer pictures: 24-bit BMPs of 164 x 314 and 150 x 57"
+}
+
+# The keys the installer registers for the case file, for this user only.
+CASE_KEYS=('HKCU\Software\Classes\.vapentis' 'HKCU\Software\Classes\Vapentis.Case')
+
+# The key `key` and those below it as `wine reg export` writes them, in UTF-8 without
+# CRs: the export is UTF-16, and keeps the Chinese that `wine reg query` loses to
+# the console's code page.
+export_key() {
+  local file
+  file=$(mktemp --suffix=.reg)
+  if ! wine reg export "$1" "$(winepath -w "$file")" /y >/dev/null 2>&1; then
+    rm -f "$file"
+    return 1
+  fi
+  iconv -f UTF-16 -t UTF-8 "$file" | tr -d '\r'
+  rm -f "$file"
+}
+
+# What opens a case file with the program installed at `exe` (its Windows path), as
+# export_key writes the case file's keys one after the other.
+expected_case_keys() {
+  local text
+  text=$(
+    cat <<'KEYS'
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Classes\.vapentis]
+@="Vapentis.Case"
+"Content Type"="application/x-vapentis-case"
+
+[HKEY_CURRENT_USER\Software\Classes\.vapentis\OpenWithProgids]
+"Vapentis.Case"=""
+
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Classes\Vapentis.Case]
+@="Vapentis 算例"
+
+[HKEY_CURRENT_USER\Software\Classes\Vapentis.Case\DefaultIcon]
+@="@EXE@,0"
+
+[HKEY_CURRENT_USER\Software\Classes\Vapentis.Case\shell]
+@="open"
+
+[HKEY_CURRENT_USER\Software\Classes\Vapentis.Case\shell\open]
+@="用Vapentis打开"
+
+[HKEY_CURRENT_USER\Software\Classes\Vapentis.Case\shell\open\command]
+@="\"@EXE@\" \"%1\""
+KEYS
+  )
+  # A .reg file doubles each backslash.
+  local exe=${1//\\/\\\\}
+  printf '%s\n\n' "${text//@EXE@/"$exe"}"
+}
+
+# Fails unless the case file's keys are there and hold exactly what opens a case
+# file with the program installed at `exe` (its Windows path).
+check_case_keys() {
+  local exe=$1 key found
+  for key in "${CASE_KEYS[@]}"; do
+    wine reg query "$key" >/dev/null 2>&1 ||
+      windows_check_failed "the installer did not register $key" || return 1
+  done
+  found=$(mktemp)
+  for key in "${CASE_KEYS[@]}"; do
+    export_key "$key" >>"$found"
+  done
+  if ! diff <(expected_case_keys "$exe") "$found" >&2; then
+    rm -f "$found"
+    windows_check_failed "the case file's keys differ from what the installer should write (<)"
+    return 1
+  fi
+  rm -f "$found"
+}
+
+# Opens a case file as a double-click does, by ShellExecute through `wine start`, and
+# fails unless the installed program `exe` (its Windows path) starts with the file's
+# Windows path as its one argument and opens its window. Wine's HKEY_CLASSES_ROOT
+# does not read a user's classes (HKCU\Software\Classes) as Windows' does, so the
+# installer's keys are copied to the machine's classes for the run, and removed after.
+check_case_opens() {
+  local exe=$1 dir key
+  dir=$(mktemp -d)
+  for key in "${CASE_KEYS[@]}"; do
+    export_key "$key" | sed 's/^\[HKEY_CURRENT_USER\\/[HKEY_LOCAL_MACHINE\\/' |
+      { printf '\xFF\xFE'; iconv -f UTF-8 -t UTF-16LE; } >"$dir/machine.reg"
+    wine reg import "$(winepath -w "$dir/machine.reg")" >/dev/null 2>&1 ||
+      windows_check_failed "could not copy $key to the machine's classes" || return 1
+  done
+  # A space and Chinese in the name: the command must hand the path over as one argument.
+  local case_file="$dir/算例 一.vapentis" windows_path
+  printf '{}\n' >"$case_file"
+  windows_path=$(winepath -w "$case_file")
+  timeout 60 wine start /unix "$case_file" >/dev/null 2>&1 &
+  local start=$! pid="" tries=0 proc
+  local -a args=()
+  while [ -z "$pid" ] && [ $tries -lt 120 ]; do
+    tries=$((tries + 1))
+    sleep 0.5
+    for proc in /proc/[0-9]*; do
+      mapfile -d '' -t args <"$proc/cmdline" 2>/dev/null || continue
+      if [ "${args[0]:-}" = "$exe" ]; then
+        pid=${proc#/proc/}
+        break
+      fi
+    done
+  done
+  local failed=0 window="" arg
+  if [ -z "$pid" ]; then
+    windows_check_failed "opening $windows_path did not start $exe" || failed=1
+  else
+    # Wine leaves the rest of the process's argument area empty.
+    for arg in "${args[@]:2}"; do [ -z "$arg" ] || failed=1; done
+    if [ "${args[1]:-}" != "$windows_path" ] || [ "$failed" = 1 ]; then
+      windows_check_failed "opening $windows_path started:$(printf ' [%s]' "${args[@]:0:3}")" ||
+        failed=1
+    fi
+    tries=0
+    while [ -z "$window" ] && [ $tries -lt 60 ]; do
+      tries=$((tries + 1))
+      sleep 0.5
+      window=$(xdotool search --name 'VapentisKOVALT2.0---Ardelle' 2>/dev/null | head -n 1) || true
+    done
+    [ -n "$window" ] || windows_check_failed "opening $windows_path showed no window" || failed=1
+    kill "$pid" 2>/dev/null || true
+  fi
+  # Without the association, start shows an error box until the timeout ends it.
+  wait "$start" || windows_check_failed "wine start /unix $case_file failed" || failed=1
+  wineserver -w
+  for key in "${CASE_KEYS[@]}"; do
+    wine reg delete "${key/HKCU/HKLM}" /f >/dev/null 2>&1 || failed=1
+  done
+  rm -rf "$dir"
+  [ "$failed" = 0 ] || return 1
+  echo "a case file opened as by a double-click starts the installed program with" \
+    "\"$windows_path\" as its one argument, and its window opens"
+}
+
+# After a silent install of `setup`, another program takes the extension: the
+# uninstaller `uninstall` must leave the extension to it and remove only its own type.
+check_uninstall_keeps_a_taken_extension() {
+  local setup=$1 uninstall=$2 extension=${CASE_KEYS[0]} found key failed=0
+  wine "$setup" /S
+  wineserver -w
+  wine reg add "$extension" /ve /d Other.Case /f >/dev/null 2>&1
+  wine "$uninstall" /S
+  wineserver -w
+  found=$(wine reg query "$extension" /ve 2>/dev/null | tr -d '\r') || true
+  grep -qF 'REG_SZ    Other.Case' <<<"$found" ||
+    windows_check_failed "uninstalling took .vapentis from the program that took it: $found" ||
+    failed=1
+  for key in "${CASE_KEYS[1]}" "$extension\\OpenWithProgids"; do
+    if wine reg query "$key" >/dev/null 2>&1; then
+      windows_check_failed "uninstalling left $key" || failed=1
+    fi
+  done
+  wine reg delete "$extension" /f >/dev/null 2>&1
+  # The server writes user.reg when it ends.
+  wineserver -w
+  [ "$failed" = 0 ] || return 1
+  echo "uninstalling leaves .vapentis to a program that took it since, and removes its own type"
 }
 
 # Installs silently into the Wine prefix, checks what the installer put where
@@ -372,11 +591,18 @@ check_installer() {
     windows_check_failed "the installed vapentis-calc says: $installed_out" || return 1
   echo "installed silently into $install_dir; the installed vapentis-calc says:"
   printf '%s\n' "$installed_out" | sed 's/^/    /'
+  local exe_path
+  exe_path="C:\\users\\$(id -un)\\AppData\\Local\\Programs\\Vapentis\\vapentis.exe"
+  check_case_keys "$exe_path" || return 1
+  echo "registered .vapentis for this user: ${CASE_KEYS[*]}"
+  check_case_opens "$exe_path" || return 1
 
   local percent
   for percent in 100 150 200; do
     take_screenshot "$install_dir/vapentis.exe" "$screenshots/windows-$percent.png" "$percent" ||
       return 1
+    take_thermal_screenshot "$install_dir/vapentis.exe" \
+      "$screenshots/windows-thermal-$percent.png" "$percent" || return 1
   done
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
 
@@ -387,11 +613,22 @@ check_installer() {
     windows_check_failed "uninstalling left the files above behind"
     return 1
   fi
-  if grep -qi vapentis "$WINEPREFIX/user.reg"; then
-    grep -i vapentis "$WINEPREFIX/user.reg" >&2
+  for key in "${CASE_KEYS[@]}"; do
+    if wine reg query "$key" >/dev/null 2>&1; then
+      windows_check_failed "uninstalling left $key" || return 1
+    fi
+  done
+  if grep -qi vapentis "$WINEPREFIX/user.reg" "$WINEPREFIX/system.reg"; then
+    grep -i vapentis "$WINEPREFIX/user.reg" "$WINEPREFIX/system.reg" >&2
     windows_check_failed "uninstalling left registry entries behind"
     return 1
   fi
-  rm -f "$before" "$after"
   echo "uninstalled silently: no file and no registry entry left"
+  check_uninstall_keeps_a_taken_extension "$setup" "$install_dir/uninstall.exe" || return 1
+  (cd "$user_dir" && find . \( -path ./Temp -o -path ./AppData/Local/Temp \) -prune -o -print | sort) >"$after"
+  if ! diff "$before" "$after" >&2 || grep -i vapentis "$WINEPREFIX/user.reg" >&2; then
+    windows_check_failed "the second uninstall left the files or registry entries above behind"
+    return 1
+  fi
+  rm -f "$before" "$after"
 }
