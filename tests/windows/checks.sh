@@ -480,7 +480,7 @@ check_case_opens() {
   done
   # A space and Chinese in the name: the command must hand the path over as one argument.
   local case_file="$dir/算例 一.vapentis" windows_path
-  printf '{}\n' >"$case_file"
+  printf '{"format": "vapentis-case", "version": 1, "shown": "pump"}\n' >"$case_file"
   windows_path=$(winepath -w "$case_file")
   timeout 60 wine start /unix "$case_file" >/dev/null 2>&1 &
   local start=$! pid="" tries=0 proc
@@ -510,9 +510,12 @@ check_case_opens() {
     while [ -z "$window" ] && [ $tries -lt 60 ]; do
       tries=$((tries + 1))
       sleep 0.5
-      window=$(xdotool search --name 'VapentisKOVALT2.0---Ardelle' 2>/dev/null | head -n 1) || true
+      # The window's title names the case it opened; a refused file would leave it untitled.
+      window=$(xdotool search --name '一\.vapentis - VapentisKOVALT2\.0---Ardelle' 2>/dev/null |
+        head -n 1) || true
     done
-    [ -n "$window" ] || windows_check_failed "opening $windows_path showed no window" || failed=1
+    [ -n "$window" ] || windows_check_failed "opening $windows_path showed no window titled with it" ||
+      failed=1
     kill "$pid" 2>/dev/null || true
   fi
   # Without the association, start shows an error box until the timeout ends it.
@@ -524,7 +527,66 @@ check_case_opens() {
   rm -rf "$dir"
   [ "$failed" = 0 ] || return 1
   echo "a case file opened as by a double-click starts the installed program with" \
-    "\"$windows_path\" as its one argument, and its window opens"
+    "\"$windows_path\" as its one argument, and its window opens it"
+}
+
+# Waits up to 30 s for a window whose title matches `name`; prints its id.
+wait_for_window() {
+  local name=$1 tries=0 found=""
+  while [ -z "$found" ] && [ $tries -lt 60 ]; do
+    tries=$((tries + 1))
+    sleep 0.5
+    found=$(xdotool search --name "$name" 2>/dev/null | head -n 1) || true
+  done
+  [ -n "$found" ] && echo "$found"
+}
+
+# Saves a case through Windows' own save dialog (Ctrl+S before any case asks where),
+# then opens it in a new window through Windows' own open dialog (Ctrl+O): fails unless
+# the file is a case and the second window's title names it.
+check_case_dialogs() {
+  local exe=$1 dir target windows_target dialog
+  dir=$(mktemp -d)
+  target="$dir/saved.vapentis"
+  windows_target=$(winepath -w "$target")
+  open_window "$exe" 100 || return 1
+  click_window "${MENU_MVR[@]}"
+  click_window "${SIZING_CALCULATE[@]}"
+  xdotool windowactivate --sync "$WINDOW" 2>/dev/null || true
+  xdotool key --window "$WINDOW" ctrl+s
+  dialog=$(wait_for_window '算例另存为') ||
+    { close_window; windows_check_failed "Ctrl+S opened no save dialog"; return 1; }
+  xdotool windowactivate --sync "$dialog" 2>/dev/null || true
+  xdotool key ctrl+a && xdotool type --delay 20 "$windows_target" && xdotool key Return
+  local tries=0
+  while [ ! -s "$target" ] && [ $tries -lt 40 ]; do
+    tries=$((tries + 1))
+    sleep 0.5
+  done
+  if ! grep -q '"format": "vapentis-case"' "$target" 2>/dev/null; then
+    close_window
+    windows_check_failed "the save dialog wrote no case to $windows_target"
+    return 1
+  fi
+  wait_for_window 'saved\.vapentis - VapentisKOVALT2\.0---Ardelle' >/dev/null ||
+    { close_window; windows_check_failed "the saved case's name is not in the title"; return 1; }
+  close_window
+  open_window "$exe" 100 || return 1
+  xdotool windowactivate --sync "$WINDOW" 2>/dev/null || true
+  xdotool key --window "$WINDOW" ctrl+o
+  dialog=$(wait_for_window '打开算例') ||
+    { close_window; windows_check_failed "Ctrl+O opened no open dialog"; return 1; }
+  xdotool windowactivate --sync "$dialog" 2>/dev/null || true
+  xdotool key ctrl+a && xdotool type --delay 20 "$windows_target" && xdotool key Return
+  if ! wait_for_window 'saved\.vapentis - VapentisKOVALT2\.0---Ardelle' >/dev/null; then
+    close_window
+    windows_check_failed "the open dialog did not open $windows_target"
+    return 1
+  fi
+  close_window
+  wineserver -w
+  rm -rf "$dir"
+  echo "saved a case through Windows' save dialog and opened it through its open dialog"
 }
 
 # After a silent install of `setup`, another program takes the extension: the
@@ -596,6 +658,7 @@ check_installer() {
   check_case_keys "$exe_path" || return 1
   echo "registered .vapentis for this user: ${CASE_KEYS[*]}"
   check_case_opens "$exe_path" || return 1
+  check_case_dialogs "$install_dir/vapentis.exe" || return 1
 
   local percent
   for percent in 100 150 200; do
