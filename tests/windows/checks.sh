@@ -541,23 +541,29 @@ wait_for_window() {
   [ -n "$found" ] && echo "$found"
 }
 
+# Presses `keys` in the window and answers the file dialog titled `title` with `path`.
+answer_file_dialog() {
+  local keys=$1 title=$2 path=$3 dialog
+  xdotool windowactivate --sync "$WINDOW" 2>/dev/null || true
+  xdotool key --window "$WINDOW" "$keys"
+  dialog=$(wait_for_window "$title") ||
+    { close_window; windows_check_failed "$keys opened no dialog $title"; return 1; }
+  xdotool windowactivate --sync "$dialog" 2>/dev/null || true
+  xdotool key ctrl+a && xdotool type --delay 20 "$path" && xdotool key Return
+}
+
 # Saves a case through Windows' own save dialog (Ctrl+S before any case asks where),
 # then opens it in a new window through Windows' own open dialog (Ctrl+O): fails unless
 # the file is a case and the second window's title names it.
 check_case_dialogs() {
-  local exe=$1 dir target windows_target dialog
+  local exe=$1 dir target windows_target
   dir=$(mktemp -d)
   target="$dir/saved.vapentis"
   windows_target=$(winepath -w "$target")
   open_window "$exe" 100 || return 1
   click_window "${MENU_MVR[@]}"
   click_window "${SIZING_CALCULATE[@]}"
-  xdotool windowactivate --sync "$WINDOW" 2>/dev/null || true
-  xdotool key --window "$WINDOW" ctrl+s
-  dialog=$(wait_for_window '算例另存为') ||
-    { close_window; windows_check_failed "Ctrl+S opened no save dialog"; return 1; }
-  xdotool windowactivate --sync "$dialog" 2>/dev/null || true
-  xdotool key ctrl+a && xdotool type --delay 20 "$windows_target" && xdotool key Return
+  answer_file_dialog ctrl+s '算例另存为' "$windows_target" || return 1
   local tries=0
   while [ ! -s "$target" ] && [ $tries -lt 40 ]; do
     tries=$((tries + 1))
@@ -572,12 +578,7 @@ check_case_dialogs() {
     { close_window; windows_check_failed "the saved case's name is not in the title"; return 1; }
   close_window
   open_window "$exe" 100 || return 1
-  xdotool windowactivate --sync "$WINDOW" 2>/dev/null || true
-  xdotool key --window "$WINDOW" ctrl+o
-  dialog=$(wait_for_window '打开算例') ||
-    { close_window; windows_check_failed "Ctrl+O opened no open dialog"; return 1; }
-  xdotool windowactivate --sync "$dialog" 2>/dev/null || true
-  xdotool key ctrl+a && xdotool type --delay 20 "$windows_target" && xdotool key Return
+  answer_file_dialog ctrl+o '打开算例' "$windows_target" || return 1
   if ! wait_for_window 'saved\.vapentis - VapentisKOVALT2\.0---Ardelle' >/dev/null; then
     close_window
     windows_check_failed "the open dialog did not open $windows_target"
