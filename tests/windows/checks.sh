@@ -542,24 +542,35 @@ wait_for_window() {
 }
 
 # Presses `keys` in the window and answers the file dialog titled `title` with `path`.
+# With no window manager the keys go to the dialog's window itself, which takes no
+# modifier: the offered name is erased key by key, and `path` must need no Shift (no
+# drive letter's colon, no capitals, which Windows' names do not tell apart anyway).
 answer_file_dialog() {
   local keys=$1 title=$2 path=$3 dialog
-  xdotool windowactivate --sync "$WINDOW" 2>/dev/null || true
   xdotool key --window "$WINDOW" "$keys"
   dialog=$(wait_for_window "$title") ||
     { close_window; windows_check_failed "$keys opened no dialog $title"; return 1; }
-  xdotool windowactivate --sync "$dialog" 2>/dev/null || true
-  xdotool key ctrl+a && xdotool type --delay 20 "$path" && xdotool key Return
+  sleep 1
+  xdotool key --window "$dialog" End
+  local i
+  for i in $(seq 80); do xdotool key --window "$dialog" BackSpace; done
+  xdotool type --window "$dialog" --delay 20 "$path"
+  sleep 0.5
+  xdotool key --window "$dialog" Return
 }
 
 # Saves a case through Windows' own save dialog (Ctrl+S before any case asks where),
 # then opens it in a new window through Windows' own open dialog (Ctrl+O): fails unless
 # the file is a case and the second window's title names it.
 check_case_dialogs() {
-  local exe=$1 dir target windows_target
-  dir=$(mktemp -d)
+  local exe=$1 user dir target windows_target
+  # In the user's Temp, which the uninstall check passes over, on the dialogs' own drive.
+  user=$(id -un)
+  dir="$WINEPREFIX/drive_c/users/$user/Temp/vapentiscase"
+  rm -rf "$dir"
+  mkdir -p "$dir"
   target="$dir/saved.vapentis"
-  windows_target=$(winepath -w "$target")
+  windows_target="\\users\\${user,,}\\temp\\vapentiscase\\saved.vapentis"
   open_window "$exe" 100 || return 1
   click_window "${MENU_MVR[@]}"
   click_window "${SIZING_CALCULATE[@]}"
