@@ -22,7 +22,6 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -246,8 +245,7 @@ QString SheetDialog::defaultPdfPath() const {
   for (const Ticked& tool : tools_) {
     if (name.isEmpty() && tool.tick->isChecked()) name = Utf8(tool.source.tool->menu_caption);
   }
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  return QDir(folder).filePath(SheetFileName(name, QDate::currentDate()));
+  return QDir(DocumentsFolder()).filePath(SheetFileName(name, QDate::currentDate()));
 }
 
 void SheetDialog::choosePdfFile() {

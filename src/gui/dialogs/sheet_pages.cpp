@@ -1,10 +1,13 @@
 #include "gui/dialogs/sheet_pages.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QDir>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QStandardPaths>
 #include <QTextDocument>
 #include <QTextOption>
 
@@ -66,6 +69,11 @@ int DrawSheetPages(const QString& html, QPagedPaintDevice& device) {
                      QStringLiteral("第 %1 页 共 %2 页").arg(i + 1).arg(pages));
   }
   return pages;
+}
+
+QString DocumentsFolder() {
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 QString DatedFileName(const QString& name, QDate date, const QString& suffix) {

@@ -16,7 +16,6 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 #include <QTabWidget>
@@ -33,6 +32,7 @@
 #include "core/description/presenter.h"
 #include "core/numeric/numeric.h"
 #include "gui/dialogs/sheet_dialog.h"
+#include "gui/dialogs/sheet_pages.h"
 #include "gui/shell/case_io.h"
 #include "gui/shell/help_tab.h"
 #include "gui/tabs/tool_pages.h"
@@ -414,9 +414,8 @@ QString CaseSuffix() { return Utf8(kCaseExtension.substr(1)); }
 
 void MainWindow::chooseCaseToOpen() {
   if (!settleModifiedCase()) return;
-  const QString folder = case_path_.isEmpty()
-                             ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                             : QFileInfo(case_path_).absolutePath();
+  const QString folder =
+      case_path_.isEmpty() ? DocumentsFolder() : QFileInfo(case_path_).absolutePath();
   const QString path =
       QFileDialog::getOpenFileName(this, QStringLiteral("打开算例"), folder, CaseFilter());
   if (!path.isEmpty()) OpenCase(path);
@@ -435,8 +434,7 @@ void MainWindow::saveCaseAs() {
   if (offered.isEmpty()) {
     const QString project =
         sheet_ != nullptr ? QString::fromStdString(sheet_->header().project) : QString();
-    offered = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                  .filePath(CaseFileName(project, QDate::currentDate()));
+    offered = QDir(DocumentsFolder()).filePath(CaseFileName(project, QDate::currentDate()));
   }
   QFileDialog dialog(this, QStringLiteral("算例另存为"), QString(), CaseFilter());
   dialog.setObjectName(QStringLiteral("CaseSaveDialog"));

@@ -309,7 +309,7 @@ TEST(SheetFileName, ReplacesWhatWindowsForbidsAndCutsTheNameToSixtyCharacters) {
 }
 
 TEST_F(SheetDialogAlone, OffersTheProjectOrElseTheFirstToolInTheDocumentsFolder) {
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString folder = DocumentsFolder();
   const QString today = QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
   tick({"steam", "pump"});
   EXPECT_EQ(dialog_->defaultPdfPath(),
