@@ -37,6 +37,7 @@
 #include "gui/dialogs/sheet_pages.h"
 #include "gui/widgets/error_box.h"
 #include "gui/widgets/metrics.h"
+#include "gui/widgets/offered_file.h"
 #include "gui/widgets/qt_text.h"
 #include "gui/widgets/result_box.h"
 

@@ -1,24 +1,21 @@
 #include "gui/dialogs/sheet_pages.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QDir>
-#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QStandardPaths>
 #include <QTextDocument>
 #include <QTextOption>
 
 #include "gui/widgets/metrics.h"
+#include "gui/widgets/offered_file.h"
 
 namespace vapentis {
 
 namespace {
 
 constexpr double kMarginMm = 18;
-constexpr int kLongestName = 60;
 
 }  // namespace
 
@@ -69,23 +66,6 @@ int DrawSheetPages(const QString& html, QPagedPaintDevice& device) {
                      QStringLiteral("第 %1 页 共 %2 页").arg(i + 1).arg(pages));
   }
   return pages;
-}
-
-QString DocumentsFolder() {
-  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  return QFileInfo(documents).isDir() ? documents : QDir::homePath();
-}
-
-QString DatedFileName(const QString& name, QDate date, const QString& suffix) {
-  QString part;
-  int characters = 0;
-  for (const char32_t c : name.toUcs4()) {
-    if (characters++ == kLongestName) break;
-    const bool forbidden = c < 0x20 || (c >= 0x7F && c < 0xA0) ||
-                           (c < 0x80 && QStringLiteral("\\/:*?\"<>|").contains(QChar(c)));
-    part += forbidden ? QStringLiteral("_") : QString::fromUcs4(&c, 1);
-  }
-  return QStringLiteral("%1-%2%3").arg(part, date.toString(QStringLiteral("yyyyMMdd")), suffix);
 }
 
 QString SheetFileName(const QString& name, QDate date) {

@@ -22,15 +22,6 @@ void LayOutSheet(QTextDocument& document, const QString& html, QPagedPaintDevice
 // Draws the sheet's pages on a device whose page layout is set; returns how many.
 int DrawSheetPages(const QString& html, QPagedPaintDevice& device);
 
-// The folder a file is first offered in: the user's documents folder, or the home
-// folder where there is none yet (a new Linux account may lack it), never the folder
-// the program happened to start in.
-QString DocumentsFolder();
-
-// "<name>-<yyyyMMdd><suffix>", where a character Windows forbids in a file name, or a
-// control character, becomes "_" and the name is cut to 60 characters.
-QString DatedFileName(const QString& name, QDate date, const QString& suffix);
-
 // The name a PDF of the sheet is offered under: 计算书-<name>-<yyyyMMdd>.pdf.
 QString SheetFileName(const QString& name, QDate date);
 

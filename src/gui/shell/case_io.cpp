@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "gui/dialogs/sheet_pages.h"
+#include "gui/widgets/offered_file.h"
 #include "gui/widgets/qt_text.h"
 
 namespace vapentis {

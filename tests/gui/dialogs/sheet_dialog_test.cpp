@@ -48,6 +48,7 @@
 #include "core/sheet/running_cost.h"
 #include "gui/dialogs/sheet_pages.h"
 #include "gui/shell/main_window.h"
+#include "gui/widgets/offered_file.h"
 #include "ui_test_support.h"
 
 #ifdef Q_OS_WIN

@@ -33,8 +33,8 @@
 #include "core/case/case_file.h"
 #include "core/sheet/running_cost.h"
 #include "gui/dialogs/sheet_dialog.h"
-#include "gui/dialogs/sheet_pages.h"
 #include "gui/shell/main_window.h"
+#include "gui/widgets/offered_file.h"
 #include "gui/widgets/tab_page.h"
 #include "ui_test_support.h"
 
